@@ -1,0 +1,37 @@
+// The window-free steps of choosing an input file: taking the chosen path
+// into INNAME, deriving the report path OUTNAME, the extension check,
+// deleting the previous report file, and the message for each status.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace bvrank {
+
+// Sets INNAME/INLEN from `path` and OUTNAME/OUTLEN with its last three
+// characters replaced by "out"; a NUL follows each path when it is shorter
+// than 100 characters. False (names left blank) for an empty path or one
+// longer than 100 characters.
+bool set_input_name(std::string_view path);
+
+// INNAME ends in exactly "pdb" or "PDB".
+bool has_pdb_extension();
+
+// Whether OUTNAME names a report file that READ_PDB wrote and that still
+// exists; only such a file is ever deleted or copied.
+bool report_file_on_disk();
+void note_report_file_written(bool written);
+
+// Deletes the previous report file, if the last analysis left one.
+void delete_previous_report();
+
+// The message box text and caption for an analysis status; both empty for
+// statuses that show no message.
+struct StatusMessage {
+  std::string text;
+  std::string caption;
+};
+StatusMessage status_message(std::int32_t status);
+
+}  // namespace bvrank

@@ -1,0 +1,156 @@
+// The reader: header scan up to the first ATOM record, then the atom block,
+// then statistics and report. Every early return closes both files; only
+// a zero or negative B value deletes the report file.
+#include "analysis/read_pdb.h"
+
+#include <cstring>
+#include <string>
+
+#include "analysis/common_blocks.h"
+#include "analysis/input_file.h"
+#include "analysis/pdb_record.h"
+#include "analysis/report.h"
+#include "analysis/residue_stats.h"
+#include "analysis/tables.h"
+#include "analysis/view_preparation.h"
+#include "runtime/units.h"
+
+namespace bvrank {
+
+RecordBuffer record_buffer;
+
+namespace {
+
+std::string g_record;  // whole text of the last record read
+
+// Reads the next input record into LINE and LINELEN.
+rt::IoOutcome read_line() {
+  const rt::IoStatus s = rt::read_record(kInputUnit, g_record);
+  if (!s.is_ok()) return s.outcome();
+  record_buffer.LINELEN = static_cast<std::int32_t>(g_record.size());
+  record_buffer.LINE.assign(g_record);
+  return rt::IoOutcome::kOk;
+}
+
+std::int32_t status_of(rt::IoOutcome outcome) {
+  return outcome == rt::IoOutcome::kEnd ? kStatusEarlyEnd : kStatusReadError;
+}
+
+void close_files(rt::CloseStatus report) {
+  rt::close_unit(kInputUnit).or_stop();
+  rt::close_unit(kReportUnit, report).or_stop();
+}
+
+// The record's first LINELEN characters, at most the 80 held in LINE.
+std::string_view current_record() {
+  const std::size_t n = std::min<std::size_t>(80, static_cast<std::size_t>(record_buffer.LINELEN));
+  return record_buffer.LINE.view().substr(0, n);
+}
+
+// Skips records up to the first ATOM record, showing TITLE records.
+// Returns 1 when LINE holds the first atom record, else the failure status.
+std::int32_t scan_header() {
+  const std::string_view line = record_buffer.LINE.view();
+  while (!is_atom_record(line)) {
+    const rt::IoOutcome outcome = read_line();
+    if (outcome != rt::IoOutcome::kOk) return status_of(outcome);
+    if (is_end_record(line)) return kStatusNoAtoms;
+    if (is_title_record(line)) {
+      write_to_file_and_screen(title_line(line, record_buffer.LINELEN));
+    }
+  }
+  return kStatusDone;
+}
+
+// Stores the atom in LINE as entry NATOM + 1. False on a conversion error,
+// which stops the program.
+void store_atom() {
+  AtomFields f;
+  const rt::FieldReader r = read_atom_fields(current_record(), f);
+  if (r.failed()) {
+    rt::IoStatus::error("input conversion error in column " + std::to_string(r.failed_column()) +
+                        " of a record of unit " + std::to_string(kInputUnit) + ", file " +
+                        rt::file_name_text(IN_AND_OUT.INNAME.view()) + ": \"" +
+                        std::string(r.record()) + "\"")
+        .or_stop();
+  }
+  const int n = ++atoms.NATOM;
+  atoms.ATOM_SERIAL[n] = f.serial;
+  std::memcpy(atoms.ATOM_NAME[n], f.name, 4);
+  atoms.ATOM_ALTLOC[n] = f.altloc;
+  std::memcpy(atoms.ATOM_RESNAME[n], f.resname, 3);
+  atoms.ATOM_CHAIN[n] = f.chain;
+  atoms.ATOM_RESSEQ[n] = f.resseq;
+  atoms.ATOM_B[n] = f.b;
+  atoms.ATOM_ELEMENT[n] = f.element;
+}
+
+// Reads the atom block that starts with the atom record in LINE. Returns 1
+// when the block ended normally, else the failure status.
+std::int32_t read_atom_block() {
+  const std::string_view line = record_buffer.LINE.view();
+  atoms.NATOM = 0;
+  for (;;) {
+    if (!is_hetatm_record(line) && !is_atom_record(line)) return kStatusDone;
+    if (atoms.NATOM == kAtomCapacity) return kStatusDone;
+    store_atom();
+    if (atoms.ATOM_B[atoms.NATOM] <= 0.0f) return kStatusZeroB;
+    rt::IoOutcome outcome = read_line();
+    if (outcome != rt::IoOutcome::kOk) return status_of(outcome);
+    if (is_chain_break(line)) {
+      // After TER the block goes on only with an ATOM record not in chain Z.
+      outcome = read_line();
+      if (outcome != rt::IoOutcome::kOk) return status_of(outcome);
+      if (!is_atom_record(line) || line[21] == 'Z') return kStatusDone;
+    }
+  }
+}
+
+void open_files() {
+  rt::OpenRequest input;
+  input.unit = kInputUnit;
+  input.file = IN_AND_OUT.INNAME.view();
+  input.status = rt::FileStatus::kOld;
+  input.action = rt::Action::kRead;
+  rt::open_unit(input).or_stop();
+
+  rt::OpenRequest report;
+  report.unit = kReportUnit;
+  report.file = IN_AND_OUT.OUTNAME.view();
+  report.status = rt::FileStatus::kUnknown;
+  rt::open_unit(report).or_stop();
+  note_report_file_written(true);
+}
+
+}  // namespace
+
+void READ_PDB(std::int32_t& ISTATUS) {
+  ISTATUS = kStatusDone;
+  record_buffer.LINE.fill(' ');
+  std::memset(residues.RES_RANK, 0, sizeof residues.RES_RANK);
+
+  if (!rt::file_exists(IN_AND_OUT.INNAME.view())) {
+    ISTATUS = kStatusNotFound;
+    return;
+  }
+  prepare_report_view();
+  open_files();
+  write_to_file_and_screen(input_path_line());
+
+  ISTATUS = scan_header();
+  if (ISTATUS == kStatusDone) ISTATUS = read_atom_block();
+  if (ISTATUS != kStatusDone) {
+    const bool zero_b = ISTATUS == kStatusZeroB;
+    close_files(zero_b ? rt::CloseStatus::kDelete : rt::CloseStatus::kKeep);
+    if (zero_b) note_report_file_written(false);
+    return;
+  }
+  rt::close_unit(kInputUnit).or_stop();
+  analyse_residues();
+  write_screen_report();
+  write_file_report();
+  rt::close_unit(kReportUnit, rt::CloseStatus::kKeep).or_stop();
+  ISTATUS = kStatusDone;
+}
+
+}  // namespace bvrank

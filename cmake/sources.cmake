@@ -1,0 +1,30 @@
+# The one list of sources for both builds. Portable files build everywhere;
+# the Windows glue lists live in shell/CMakeLists.txt and build only there.
+set(BVRANK_RUNTIME_SOURCES
+  runtime/decimal_to_float.cpp
+  runtime/device_table.cpp
+  runtime/error_stop.cpp
+  runtime/field_read.cpp
+  runtime/field_write.cpp
+  runtime/stdio_console.cpp
+  runtime/units.cpp
+)
+
+set(BVRANK_ANALYSIS_SOURCES
+  analysis/input_file.cpp
+  analysis/pdb_record.cpp
+  analysis/read_pdb.cpp
+  analysis/report.cpp
+  analysis/residue_stats.cpp
+  analysis/save_copy.cpp
+  analysis/tables.cpp
+  analysis/view_preparation.cpp
+)
+
+set(BVRANK_HEADLESS_GRAPHICS_SOURCES
+  cli/headless_graphics.cpp
+)
+
+set(BVRANK_CLI_SOURCES
+  cli/main.cpp
+)

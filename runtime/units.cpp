@@ -1,0 +1,397 @@
+// The unit table. Each unit has its own lock, so that a slow device write
+// on one thread never blocks a file operation of another thread; the table
+// lock only guards finding, adding and removing units.
+#include "runtime/units.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <system_error>
+
+#include "runtime/error_stop.h"
+#include "runtime/fixed_text.h"
+
+namespace rt {
+namespace {
+
+enum class LastOp { kNone, kRead, kWrite };
+
+struct Unit {
+  std::recursive_mutex mutex;  // a device may call back into the run-time
+  bool open = false;
+  UnitConnection connection;  // for console and window units
+  std::FILE* file = nullptr;  // for disk files
+  std::string path;
+  Action action = Action::kReadWrite;
+  LastOp last_op = LastOp::kNone;
+  bool at_end = false;
+};
+
+std::mutex g_table_mutex;
+std::map<int, std::shared_ptr<Unit>> g_table;
+constexpr int kNoUnit = -1;  // WRITE(*) and READ(*)
+
+std::shared_ptr<Unit> find_or_add(int number) {
+  std::lock_guard<std::mutex> lock(g_table_mutex);
+  auto& slot = g_table[number];
+  if (!slot) slot = std::make_shared<Unit>();
+  return slot;
+}
+
+std::string unit_label(int number, const std::string& name) {
+  std::string label = number == kNoUnit ? std::string("console output")
+                                        : "unit " + std::to_string(number);
+  if (!name.empty()) label += ", file " + name;
+  return label;
+}
+
+std::string system_reason() {
+  return std::error_code(errno, std::generic_category()).message();
+}
+
+bool is_device(DeviceKind kind) { return kind != DeviceKind::kFile; }
+
+// Default file of a unit used without OPEN: the FORTn variable, else the
+// console for 0, 5 and 6, else fort.n.
+std::string default_file_name(int number) {
+  const std::string var = "FORT" + std::to_string(number);
+  if (const char* v = std::getenv(var.c_str()); v != nullptr && *v != '\0') return v;
+  if (number == 5) return "CONIN$";
+  if (number == 0 || number == 6) return "CONOUT$";
+  return "fort." + std::to_string(number);
+}
+
+bool is_preconnected(int number) { return number == 0 || number == 5 || number == 6; }
+
+IoStatus open_file(Unit& u, const std::string& name, const OpenRequest& r) {
+  std::error_code ec;
+  const bool exists = std::filesystem::exists(name, ec);
+  const std::string label = unit_label(r.unit, name);
+  if (r.status == FileStatus::kOld && !exists) {
+    return IoStatus::error("open failed: " + label + ": file not found");
+  }
+  if (r.status == FileStatus::kNew && exists) {
+    return IoStatus::error("open failed: " + label + ": file already exists");
+  }
+  const char* mode = "r+b";
+  if (r.action == Action::kRead) {
+    mode = "rb";
+  } else if (!exists) {
+    mode = "w+b";
+  }
+  std::FILE* f = std::fopen(name.c_str(), mode);
+  if (f == nullptr) return IoStatus::error("open failed: " + label + ": " + system_reason());
+  u.file = f;
+  u.path = name;
+  u.action = r.action;
+  u.last_op = LastOp::kNone;
+  u.at_end = false;
+  return IoStatus::ok();
+}
+
+IoStatus open_device(Unit& u, const std::string& name, DeviceKind kind, const OpenRequest& r) {
+  if (kind == DeviceKind::kPrinterOrPort || kind == DeviceKind::kAuxPort) {
+    return IoStatus::error("open failed: " + unit_label(r.unit, name) +
+                           ": device not available");
+  }
+  UnitConnection c;
+  c.unit = r.unit;
+  c.kind = kind;
+  c.file = name;
+  c.window_unit = kind == DeviceKind::kWindow;
+  std::string why;
+  if (kind != DeviceKind::kNull && !console_device().connect(c, r.title, r.iofocus, why)) {
+    return IoStatus::error("open failed: " + unit_label(r.unit, name) + ": " + why);
+  }
+  u.connection = c;
+  u.path.clear();
+  return IoStatus::ok();
+}
+
+// Connects `u` (locked) per `r`, cutting the name and prompting for a blank
+// one when the request asks for that.
+IoStatus connect_unit(Unit& u, const OpenRequest& r) {
+  std::string name = file_name_text(r.file);
+  const std::size_t first = name.find_first_not_of(' ');
+  if (first == std::string::npos && r.prompt_for_blank_name) {
+    if (!console_device().prompt_file_name(r.unit, name)) {
+      return IoStatus::error("open failed: " + unit_label(r.unit, "") + ": no file name given");
+    }
+    name = file_name_text(name);
+  }
+  if (name.find_first_not_of(' ') == std::string::npos) {
+    return IoStatus::error("open failed: " + unit_label(r.unit, "") + ": empty file name");
+  }
+  const DeviceKind kind = classify_file_name(name);
+  const bool window_like = kind == DeviceKind::kWindow || kind == DeviceKind::kConsoleOut;
+  if (r.title && !window_like) {
+    return IoStatus::error("open failed: " + unit_label(r.unit, name) +
+                           ": TITLE illegal with non-window unit");
+  }
+  if (r.iofocus && !window_like) {
+    return IoStatus::error("open failed: " + unit_label(r.unit, name) +
+                           ": IOFOCUS illegal with non-window unit");
+  }
+  IoStatus s = is_device(kind) ? open_device(u, name, kind, r) : open_file(u, name, r);
+  if (s.is_ok()) {
+    u.open = true;
+    u.connection.unit = r.unit;
+    u.connection.kind = kind;
+    u.connection.file = name;
+  }
+  return s;
+}
+
+// Completes an owed line end of a console or window unit.
+bool complete_line(Unit& u) {
+  if (!u.connection.line_end_pending) return true;
+  u.connection.line_end_pending = false;
+  return console_device().write(u.connection, "\n");
+}
+
+IoStatus close_locked(Unit& u, int number, CloseStatus status) {
+  if (!u.open) return IoStatus::ok();  // closing an unconnected unit does nothing
+  u.open = false;
+  if (u.file == nullptr) {
+    complete_line(u);
+    if (u.connection.kind != DeviceKind::kNull) {
+      console_device().disconnect(u.connection, status == CloseStatus::kKeep);
+    }
+    u.connection = UnitConnection{};
+    return IoStatus::ok();
+  }
+  const std::string label = unit_label(number, u.path);
+  const bool closed = std::fclose(u.file) == 0;
+  u.file = nullptr;
+  if (!closed) return IoStatus::error("close failed: " + label + ": " + system_reason());
+  if (status == CloseStatus::kDelete && std::remove(u.path.c_str()) != 0) {
+    return IoStatus::error("close failed: " + label + ": cannot delete: " + system_reason());
+  }
+  return IoStatus::ok();
+}
+
+// Opens a unit used without OPEN with its default connection; the unit of
+// WRITE(*) and READ(*) is the console and always takes the focus.
+IoStatus open_default(Unit& u, int number, Action action) {
+  if (number == kNoUnit) {
+    u.open = true;
+    u.connection = UnitConnection{};
+    u.connection.unit = kNoUnit;
+    u.connection.kind = action == Action::kRead ? DeviceKind::kConsoleIn : DeviceKind::kConsoleOut;
+    u.connection.iofocus = true;
+    return IoStatus::ok();
+  }
+  const std::string name = default_file_name(number);
+  OpenRequest r;
+  r.unit = number;
+  r.file = name;
+  r.action = action;
+  return connect_unit(u, r);
+}
+
+// A sequential WRITE makes its record the last one of the file: the first
+// write after opening or reading cuts the file at the current position, so
+// an existing file is replaced from there on.
+bool start_writing(Unit& u) {
+  if (u.last_op == LastOp::kWrite) return true;
+  const long pos = std::ftell(u.file);
+  if (pos < 0 || std::fflush(u.file) != 0) return false;
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(u.path, ec);
+  if (!ec && size > static_cast<std::uintmax_t>(pos)) {
+    std::fclose(u.file);
+    std::filesystem::resize_file(u.path, static_cast<std::uintmax_t>(pos), ec);
+    u.file = std::fopen(u.path.c_str(), "r+b");
+    if (u.file == nullptr || ec) return false;
+  }
+  if (std::fseek(u.file, pos, SEEK_SET) != 0) return false;
+  u.last_op = LastOp::kWrite;
+  return true;
+}
+
+IoStatus write_file_record(Unit& u, int number, std::string_view record) {
+  const std::string label = unit_label(number, u.path);
+  if (u.action == Action::kRead) return IoStatus::error("write failed: " + label + ": read-only");
+  if (!start_writing(u)) return IoStatus::error("write failed: " + label + ": " + system_reason());
+  const bool written = std::fwrite(record.data(), 1, record.size(), u.file) == record.size() &&
+                       std::fwrite("\r\n", 1, 2, u.file) == 2;
+  if (!written || std::fflush(u.file) != 0) {
+    return IoStatus::error("write failed: " + label + ": " + system_reason());
+  }
+  return IoStatus::ok();
+}
+
+IoStatus write_device_record(Unit& u, std::string_view record) {
+  const std::string label = unit_label(u.connection.unit, u.connection.file);
+  if (u.connection.kind == DeviceKind::kConsoleIn) {
+    return IoStatus::error("write failed: " + label + ": unit is for input only");
+  }
+  if (u.connection.kind == DeviceKind::kNull) return IoStatus::ok();
+  if (!complete_line(u) || !console_device().write(u.connection, record)) {
+    return IoStatus::error("write failed: " + label + ": the record was not taken");
+  }
+  u.connection.line_end_pending = true;
+  return IoStatus::ok();
+}
+
+IoStatus read_file_record(Unit& u, int number, std::string& record) {
+  const std::string label = unit_label(number, u.path);
+  if (u.action == Action::kWrite) return IoStatus::error("read failed: " + label + ": write-only");
+  if (u.last_op == LastOp::kWrite) std::fseek(u.file, 0, SEEK_CUR);
+  u.last_op = LastOp::kRead;
+  record.clear();
+  if (u.at_end) return IoStatus::end("end of file: " + label);
+  for (;;) {
+    const int c = std::getc(u.file);
+    if (c == EOF) {
+      if (std::ferror(u.file)) return IoStatus::error("read failed: " + label + ": " + system_reason());
+      u.at_end = true;
+      // A last line without a line end is still a record.
+      return record.empty() ? IoStatus::end("end of file: " + label) : IoStatus::ok();
+    }
+    if (c == '\n') break;
+    record.push_back(static_cast<char>(c));
+  }
+  if (!record.empty() && record.back() == '\r') record.pop_back();
+  return IoStatus::ok();
+}
+
+IoStatus read_device_record(Unit& u, std::string& record) {
+  const std::string label = unit_label(u.connection.unit, u.connection.file);
+  if (u.connection.kind == DeviceKind::kConsoleOut || u.connection.kind == DeviceKind::kConsoleErr) {
+    return IoStatus::error("read failed: " + label + ": unit is for output only");
+  }
+  if (u.connection.kind == DeviceKind::kNull) return IoStatus::end("end of file: " + label);
+  complete_line(u);
+  switch (console_device().read_line(u.connection, record)) {
+    case DeviceRead::kOk:
+      return IoStatus::ok();
+    case DeviceRead::kEnd:
+      return IoStatus::end("end of file: " + label);
+    case DeviceRead::kError:
+      break;
+  }
+  return IoStatus::error("read failed: " + label);
+}
+
+// Runs `op` on the locked unit, opening it with its defaults first when it
+// was never opened.
+template <typename Op>
+IoStatus with_open_unit(int number, Action action, Op op) {
+  std::shared_ptr<Unit> u = find_or_add(number);
+  std::lock_guard<std::recursive_mutex> lock(u->mutex);
+  if (!u->open) {
+    IoStatus s = open_default(*u, number, action);
+    if (!s.is_ok()) return s;
+  }
+  return op(*u);
+}
+
+}  // namespace
+
+void IoStatus::or_stop() const {
+  if (outcome_ == IoOutcome::kOk) return;
+  error_stop("Run-time error: " + report_);
+}
+
+std::string file_name_text(std::string_view name) {
+  const std::size_t nul = name.find('\0');
+  if (nul != std::string_view::npos) name = name.substr(0, nul);
+  return std::string(trim_trailing_blanks_and_nuls(name));
+}
+
+IoStatus open_unit(const OpenRequest& request) {
+  std::shared_ptr<Unit> u = find_or_add(request.unit);
+  std::lock_guard<std::recursive_mutex> lock(u->mutex);
+  if (u->open) {
+    const std::string name = file_name_text(request.file);
+    // OPEN of a console unit that names USER keeps the console connection.
+    if (u->file == nullptr && u->connection.kind == DeviceKind::kConsoleOut &&
+        classify_file_name(name) == DeviceKind::kWindow) {
+      if (request.iofocus) u->connection.iofocus = *request.iofocus;
+      return IoStatus::ok();
+    }
+    IoStatus s = close_locked(*u, request.unit, CloseStatus::kKeep);
+    if (!s.is_ok()) return s;
+  }
+  return connect_unit(*u, request);
+}
+
+IoStatus close_unit(int unit, CloseStatus status) {
+  std::shared_ptr<Unit> u = find_or_add(unit);
+  std::lock_guard<std::recursive_mutex> lock(u->mutex);
+  return close_locked(*u, unit, status);
+}
+
+IoStatus read_record(int unit, std::string& record) {
+  return with_open_unit(unit, Action::kRead, [&](Unit& u) {
+    return u.file != nullptr ? read_file_record(u, unit, record) : read_device_record(u, record);
+  });
+}
+
+IoStatus write_record(int unit, std::string_view record) {
+  return with_open_unit(unit, Action::kWrite, [&](Unit& u) {
+    return u.file != nullptr ? write_file_record(u, unit, record) : write_device_record(u, record);
+  });
+}
+
+IoStatus write_console(std::string_view record) { return write_record(kNoUnit, record); }
+
+bool file_exists(std::string_view name) {
+  const std::string path = file_name_text(name);
+  if (path.empty()) return false;
+  std::error_code ec;
+  return std::filesystem::exists(path, ec);
+}
+
+std::optional<UnitConnection> device_connection(int unit, bool open_preconnected) {
+  std::shared_ptr<Unit> u = find_or_add(unit);
+  std::lock_guard<std::recursive_mutex> lock(u->mutex);
+  if (!u->open && open_preconnected && is_preconnected(unit)) {
+    if (!open_default(*u, unit, unit == 5 ? Action::kRead : Action::kWrite).is_ok()) {
+      return std::nullopt;
+    }
+  }
+  if (!u->open || u->file != nullptr) return std::nullopt;
+  return u->connection;
+}
+
+// A copy of the table, so that no unit lock is taken under the table lock.
+std::map<int, std::shared_ptr<Unit>> table_snapshot() {
+  std::lock_guard<std::mutex> lock(g_table_mutex);
+  return g_table;
+}
+
+std::optional<UnitConnection> unit_for_window(int window) {
+  for (auto& [number, u] : table_snapshot()) {
+    std::lock_guard<std::recursive_mutex> lock(u->mutex);
+    if (number != kNoUnit && u->open && u->file == nullptr && u->connection.window_unit &&
+        u->connection.window == window) {
+      return u->connection;
+    }
+  }
+  return std::nullopt;
+}
+
+void complete_pending_line(int window) {
+  for (auto& [number, u] : table_snapshot()) {
+    std::lock_guard<std::recursive_mutex> lock(u->mutex);
+    if (u->open && u->file == nullptr && u->connection.window_unit &&
+        u->connection.window == window) {
+      complete_line(*u);
+      return;
+    }
+  }
+}
+
+void finish() {
+  for (auto& [number, u] : table_snapshot()) {
+    std::lock_guard<std::recursive_mutex> lock(u->mutex);
+    (void)close_locked(*u, number, CloseStatus::kDefault);
+  }
+}
+
+}  // namespace rt

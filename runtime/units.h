@@ -1,0 +1,88 @@
+// Numbered units: OPEN, CLOSE, sequential record READ and WRITE, the
+// existence query and the finish step. Disk files hold one record per line;
+// a record written to a file ends with CR LF, and LF or CR LF both end a
+// record that is read. Console and window units go to the installed console
+// device. Every operation returns an IoStatus; a caller without an error
+// branch calls or_stop() on it, which reports the failure and stops the
+// program.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "runtime/console_device.h"
+
+namespace rt {
+
+enum class IoOutcome { kOk, kEnd, kError };
+
+class [[nodiscard]] IoStatus {
+ public:
+  static IoStatus ok() { return IoStatus(IoOutcome::kOk, {}); }
+  static IoStatus end(std::string what) { return IoStatus(IoOutcome::kEnd, std::move(what)); }
+  static IoStatus error(std::string what) { return IoStatus(IoOutcome::kError, std::move(what)); }
+
+  bool is_ok() const { return outcome_ == IoOutcome::kOk; }
+  bool is_end() const { return outcome_ == IoOutcome::kEnd; }
+  bool is_error() const { return outcome_ == IoOutcome::kError; }
+  IoOutcome outcome() const { return outcome_; }
+  const std::string& report() const { return report_; }
+
+  // No error branch: any outcome but kOk reports and stops the program.
+  void or_stop() const;
+
+ private:
+  IoStatus(IoOutcome outcome, std::string report)
+      : outcome_(outcome), report_(std::move(report)) {}
+  IoOutcome outcome_;
+  std::string report_;
+};
+
+enum class FileStatus { kOld, kNew, kUnknown };
+enum class Action { kReadWrite, kRead, kWrite };
+
+struct OpenRequest {
+  int unit = 0;
+  std::string file;                  // trailing blanks and NULs are cut
+  FileStatus status = FileStatus::kUnknown;
+  Action action = Action::kReadWrite;
+  bool blank_null = true;            // BLANK='NULL': blanks in number fields ignored
+  bool prompt_for_blank_name = false;  // the compiled OPEN's file-name prompt request
+  std::optional<std::string> title;  // TITLE=, window units only
+  std::optional<bool> iofocus;       // IOFOCUS=, window units only
+};
+
+enum class CloseStatus { kDefault, kKeep, kDelete };
+
+IoStatus open_unit(const OpenRequest& request);
+IoStatus close_unit(int unit, CloseStatus status = CloseStatus::kDefault);
+
+// Reads the next record of `unit` (its whole text, without the line end).
+IoStatus read_record(int unit, std::string& record);
+// Writes one record to `unit`.
+IoStatus write_record(int unit, std::string_view record);
+// Output without a unit, as WRITE(*, ...): a record for the console.
+IoStatus write_console(std::string_view record);
+
+// The existence query: is there a file of this name (cut at its first NUL
+// and trailing blanks)?
+bool file_exists(std::string_view name);
+
+// The connection of an open console or window unit; units 0, 5 and 6 are
+// first opened with their defaults when `open_preconnected` is set. Empty
+// for other units and for disk files.
+std::optional<UnitConnection> device_connection(int unit, bool open_preconnected);
+// The console or window unit connected to `window`, if any.
+std::optional<UnitConnection> unit_for_window(int window);
+// Completes the pending line end of the window unit showing `window`, if it
+// owes one (before text calls that read or move the text position).
+void complete_pending_line(int window);
+
+// Closes every open unit, completing pending line ends; run at program end.
+void finish();
+
+// The name a file operation uses: cut at the first NUL, trailing blanks removed.
+std::string file_name_text(std::string_view name);
+
+}  // namespace rt

@@ -1,0 +1,99 @@
+#!/usr/bin/python3
+"""Computes the expected bvrank output for real PDB files with gemmi.
+
+Independent of bvrank's code: gemmi reads the file and groups atoms into
+residues; the mean B of each residue is taken in double precision and
+stored as a 32-bit float; residues are ranked per chain, highest first,
+earlier residue first on ties; values are printed rounded half away from
+zero from their exact binary value. Which chains are analysed is stated per
+file below (the atom block of each file ends at the first TER that is not
+followed by an ATOM record).
+
+Usage: make_expected.py OUTDIR   (writes NAME.screen and NAME.out)
+"""
+import struct
+import sys
+from decimal import Decimal, ROUND_HALF_UP
+
+import gemmi
+
+# file -> whether every residue of the first model is analysed ('all') or
+# only the polymer part of each chain ('polymer').
+FILES = {
+    "1hpv.pdb": "polymer",
+    "1tii.pdb": "polymer",
+    "pept.pdb": "all",
+}
+
+
+def f32(x):
+    return struct.unpack("f", struct.pack("f", x))[0]
+
+
+def fixed(value, width, decimals):
+    q = Decimal(value).quantize(Decimal(1).scaleb(-decimals), rounding=ROUND_HALF_UP)
+    text = str(q)
+    return text.rjust(width) if len(text) <= width else "*" * width
+
+
+def title_lines(path):
+    lines = []
+    with open(path, "rb") as f:
+        for raw in f.read().decode("latin-1").splitlines():
+            if raw.startswith("ATOM"):
+                break
+            if raw.startswith("TITLE"):
+                lines.append("Title: " + raw[6:80])
+    return lines
+
+
+def chains_of(path, part):
+    # Only columns up to the B value (66) matter here; 1hpv.pdb (1994
+    # format) keeps its ID code and line number in columns 73-80, which
+    # gemmi would take for segment, element and charge.
+    with open(path, "rb") as f:
+        lines = f.read().decode("latin-1").splitlines()
+    text = "".join((l[:66] if l.startswith(("ATOM", "HETATM")) else l) + "\n" for l in lines)
+    st = gemmi.read_pdb_string(text)
+    result = []
+    for ch in st[0]:
+        residues = ch.get_polymer() if part == "polymer" else ch
+        rows = []
+        for res in residues:
+            total = 0.0
+            for atom in res:
+                total += f32(atom.b_iso)
+            rows.append((res.name, ch.name, res.seqid.num, f32(total / len(res))))
+        if rows:
+            result.append((ch.name, rows))
+    return result
+
+
+def chain_block(number, chain_id, rows, limit):
+    ranked = sorted(range(len(rows)), key=lambda i: -rows[i][3])  # stable: earlier wins ties
+    out = ["", "Chain identifier of chain no.%3d : %s" % (number, chain_id),
+           "Residue Name  Residue seq. no.    B value   Rank"]
+    for rank, i in enumerate(ranked[:limit], start=1):
+        name, chain, seq, bavg = rows[i]
+        out.append(" %3s  %s          %6d          %s %6d" % (name, chain, seq, fixed(bavg, 7, 2), rank))
+    return out
+
+
+def main(outdir):
+    for name, part in FILES.items():
+        chains = chains_of(name, part)
+        head = [name] + title_lines(name)
+        screen = head + ["(The highest 20 averaged B values are shown only.) "]
+        report = list(head)
+        for number, (chain_id, rows) in enumerate(chains, start=1):
+            screen += chain_block(number, chain_id, rows, 20)
+            report += chain_block(number, chain_id, rows, len(rows))
+        stem = name[:-4]
+        with open(f"{outdir}/{stem}.screen", "w", newline="\n") as f:
+            f.write("\n".join(screen) + "\n")
+        with open(f"{outdir}/{stem}.out", "w", newline="") as f:
+            f.write("".join(line + "\r\n" for line in report))
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])

@@ -1,0 +1,165 @@
+// Units: open statuses, record reading with either line end, CR LF on
+// output, replacement of an existing file, deletion on close, console
+// units with their lazy line end, and the error stop.
+#include "runtime/units.h"
+
+#include <gtest/gtest.h>
+
+#include "support/capture_console.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using testing_support::read_file;
+using testing_support::RuntimeSandbox;
+using testing_support::StopCalled;
+using testing_support::TempDir;
+
+rt::OpenRequest request(int unit, const std::string& file, rt::FileStatus status,
+                        rt::Action action = rt::Action::kReadWrite) {
+  rt::OpenRequest r;
+  r.unit = unit;
+  r.file = file;
+  r.status = status;
+  r.action = action;
+  return r;
+}
+
+class UnitsTest : public ::testing::Test {
+ protected:
+  RuntimeSandbox sandbox;
+  TempDir dir;
+};
+
+TEST_F(UnitsTest, RecordsEndAtLfOrCrLfAndALastLineNeedsNoEnd) {
+  const std::string path = dir.write("in.txt", "one\r\ntwo\nthree");
+  std::string name = path + "   ";
+  name += '\0';
+  ASSERT_TRUE(rt::open_unit(request(1, name, rt::FileStatus::kOld, rt::Action::kRead)).is_ok());
+  std::string rec;
+  ASSERT_TRUE(rt::read_record(1, rec).is_ok());
+  EXPECT_EQ(rec, "one");
+  ASSERT_TRUE(rt::read_record(1, rec).is_ok());
+  EXPECT_EQ(rec, "two");
+  ASSERT_TRUE(rt::read_record(1, rec).is_ok());
+  EXPECT_EQ(rec, "three");
+  EXPECT_TRUE(rt::read_record(1, rec).is_end());
+  EXPECT_TRUE(rt::read_record(1, rec).is_end());
+  EXPECT_TRUE(rt::close_unit(1).is_ok());
+}
+
+TEST_F(UnitsTest, EmptyLinesAreRecordsAndAnEmptyFileIsAtItsEnd) {
+  const std::string path = dir.write("in.txt", "\n\r\n");
+  ASSERT_TRUE(rt::open_unit(request(1, path, rt::FileStatus::kOld, rt::Action::kRead)).is_ok());
+  std::string rec = "x";
+  EXPECT_TRUE(rt::read_record(1, rec).is_ok());
+  EXPECT_EQ(rec, "");
+  EXPECT_TRUE(rt::read_record(1, rec).is_ok());
+  EXPECT_TRUE(rt::read_record(1, rec).is_end());
+  rt::close_unit(1).or_stop();
+
+  const std::string empty = dir.write("empty.txt", "");
+  ASSERT_TRUE(rt::open_unit(request(1, empty, rt::FileStatus::kOld)).is_ok());
+  EXPECT_TRUE(rt::read_record(1, rec).is_end());
+}
+
+TEST_F(UnitsTest, OpenStatusesAndNames) {
+  const std::string missing = dir.file("missing.txt");
+  EXPECT_TRUE(rt::open_unit(request(2, missing, rt::FileStatus::kOld)).is_error());
+  EXPECT_FALSE(testing_support::file_exists(missing));
+  std::string all_nul(100, '\0');
+  EXPECT_TRUE(rt::open_unit(request(2, all_nul, rt::FileStatus::kOld)).is_error());
+  EXPECT_TRUE(rt::open_unit(request(2, "     ", rt::FileStatus::kUnknown)).is_error());
+  ASSERT_TRUE(rt::open_unit(request(2, missing, rt::FileStatus::kUnknown)).is_ok());
+  EXPECT_TRUE(testing_support::file_exists(missing));  // created when missing
+  EXPECT_TRUE(rt::file_exists(missing + "  "));
+  EXPECT_FALSE(rt::file_exists(""));
+}
+
+TEST_F(UnitsTest, WritingReplacesAnExistingFileAndEndsRecordsWithCrLf) {
+  const std::string path = dir.write("out.txt", "old content that is longer\r\nand more\r\n");
+  ASSERT_TRUE(rt::open_unit(request(2, path, rt::FileStatus::kUnknown)).is_ok());
+  rt::write_record(2, "new").or_stop();
+  rt::write_record(2, "").or_stop();
+  rt::write_record(2, "last  ").or_stop();
+  rt::close_unit(2, rt::CloseStatus::kKeep).or_stop();
+  EXPECT_EQ(read_file(path), "new\r\n\r\nlast  \r\n");
+}
+
+TEST_F(UnitsTest, CloseWithDeleteRemovesTheFile) {
+  const std::string path = dir.write("gone.txt", "x\n");
+  ASSERT_TRUE(rt::open_unit(request(2, path, rt::FileStatus::kOld)).is_ok());
+  rt::close_unit(2, rt::CloseStatus::kDelete).or_stop();
+  EXPECT_FALSE(testing_support::file_exists(path));
+}
+
+TEST_F(UnitsTest, ReadOnlyUnitRefusesWritesAndOrStopStops) {
+  const std::string path = dir.write("ro.txt", "x\n");
+  ASSERT_TRUE(rt::open_unit(request(1, path, rt::FileStatus::kOld, rt::Action::kRead)).is_ok());
+  const rt::IoStatus s = rt::write_record(1, "y");
+  EXPECT_TRUE(s.is_error());
+  try {
+    s.or_stop();
+    FAIL() << "or_stop returned after an error";
+  } catch (const StopCalled& stop) {
+    EXPECT_NE(std::string(stop.what()).find("unit 1"), std::string::npos);
+    EXPECT_NE(std::string(stop.what()).find(path), std::string::npos);
+  }
+  EXPECT_EQ(read_file(path), "x\n");
+}
+
+TEST_F(UnitsTest, ConsoleRecordsEndLazily) {
+  rt::write_console("first").or_stop();
+  EXPECT_EQ(sandbox.console.bytes(), "first");  // its line end is owed
+  rt::write_console("").or_stop();
+  rt::write_console("third").or_stop();
+  EXPECT_EQ(sandbox.console.bytes(), "first\n\nthird");
+  rt::finish();
+  EXPECT_EQ(sandbox.console.bytes(), "first\n\nthird\n");
+}
+
+TEST_F(UnitsTest, PreconnectedAndWindowUnits) {
+  rt::write_record(6, "to unit 6").or_stop();
+  auto six = rt::device_connection(6, false);
+  ASSERT_TRUE(six);
+  EXPECT_EQ(six->kind, rt::DeviceKind::kConsoleOut);
+  EXPECT_FALSE(rt::device_connection(7, true));  // not preconnected, not open
+
+  auto zero = rt::device_connection(0, true);  // opened with its default
+  ASSERT_TRUE(zero);
+  EXPECT_EQ(zero->kind, rt::DeviceKind::kConsoleOut);
+
+  rt::OpenRequest user = request(10, "USER", rt::FileStatus::kUnknown);
+  user.title = "My window";
+  ASSERT_TRUE(rt::open_unit(user).is_ok());
+  auto ten = rt::unit_for_window(1025);
+  ASSERT_TRUE(ten);
+  EXPECT_EQ(ten->unit, 10);
+  rt::write_record(10, "line").or_stop();
+  rt::close_unit(10, rt::CloseStatus::kKeep).or_stop();
+  EXPECT_TRUE(sandbox.console.last_disconnect_kept);
+  EXPECT_EQ(sandbox.console.bytes(), "to unit 6line\n");
+}
+
+TEST_F(UnitsTest, TitleOnlyForWindowUnitsAndBlankNamePrompt) {
+  rt::OpenRequest r = request(11, dir.file("f.txt"), rt::FileStatus::kUnknown);
+  r.title = "x";
+  const rt::IoStatus s = rt::open_unit(r);
+  ASSERT_TRUE(s.is_error());
+  EXPECT_NE(s.report().find("TITLE illegal with non-window unit"), std::string::npos);
+
+  rt::OpenRequest blank = request(12, "   ", rt::FileStatus::kUnknown);
+  blank.prompt_for_blank_name = true;
+  sandbox.console.prompted.push_back(dir.file("chosen.txt"));
+  ASSERT_TRUE(rt::open_unit(blank).is_ok());
+  rt::write_record(12, "hello").or_stop();
+  rt::close_unit(12).or_stop();
+  EXPECT_EQ(read_file(dir.file("chosen.txt")), "hello\r\n");
+}
+
+TEST_F(UnitsTest, ConsoleWriteFailureIsAnError) {
+  sandbox.console.fail_writes = true;
+  EXPECT_TRUE(rt::write_console("x").is_error());
+}
+
+}  // namespace
