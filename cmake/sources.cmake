@@ -28,3 +28,19 @@ set(BVRANK_HEADLESS_GRAPHICS_SOURCES
 set(BVRANK_CLI_SOURCES
   cli/main.cpp
 )
+
+# Window-free logic of the shell: built and tested natively, linked into
+# bvrank.exe by the Windows build.
+set(BVRANK_SHELL_MODEL_SOURCES
+  shell/child/text_buffer.cpp
+  shell/child/text_layout.cpp
+  shell/frame/error_text.cpp
+  shell/frame/menu_table.cpp
+  shell/frame/menu_text.cpp
+  shell/frame/user_items.cpp
+  shell/frame/window_config.cpp
+  shell/frame/window_size_math.cpp
+  shell/graphics/colors.cpp
+  shell/graphics/coordinates.cpp
+  shell/graphics/image_math.cpp
+)

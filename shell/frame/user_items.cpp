@@ -1,0 +1,2 @@
+// Placeholder: filled in by its owner.
+#include "shell/frame/user_items.h"

@@ -1,0 +1,2 @@
+// Placeholder: filled in by its owner.
+#pragma once
