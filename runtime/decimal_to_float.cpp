@@ -30,6 +30,16 @@ class BigUint {
     }
   }
 
+  void add_small(std::uint32_t v) {
+    std::uint64_t carry = v;
+    for (auto& limb : limbs_) {
+      if (carry == 0) break;
+      const std::uint64_t sum = static_cast<std::uint64_t>(limb) + carry;
+      limb = static_cast<std::uint32_t>(sum);
+      carry = sum >> 32;
+    }
+  }
+
   void multiply_pow10(int n) {
     for (; n >= 9; n -= 9) multiply_small(1000000000u);
     static constexpr std::uint32_t kSmall[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000,
@@ -103,26 +113,14 @@ std::uint32_t rounded_quotient(BigUint a, const BigUint& b, bool sticky) {
   return q;
 }
 
-}  // namespace
-
-std::optional<float> decimal_to_float(std::uint64_t digits, int exponent10, bool sticky,
-                                      bool negative) {
-  const float sign = negative ? -1.0f : 1.0f;
-  if (digits == 0) return sign * 0.0f;
-
-  // Both operands are exact floats, so one IEEE division or multiplication
-  // rounds correctly.
-  if (!sticky && digits < (1u << 24) && exponent10 >= -10 && exponent10 <= 10) {
-    const float d = static_cast<float>(digits);
-    return sign * (exponent10 < 0 ? d / kFloatPow10[-exponent10] : d * kFloatPow10[exponent10]);
-  }
-
-  int decimal_digits = 0;
-  for (std::uint64_t v = digits; v != 0; v /= 10) ++decimal_digits;
+// The exact path: the float nearest to sign * a * 10^exponent10, where a
+// has `decimal_digits` digits.
+std::optional<float> exact_decimal_to_float(BigUint a, int decimal_digits, int exponent10,
+                                            bool sticky, float sign) {
   if (decimal_digits + exponent10 > 40) return std::nullopt;         // beyond 3.4e38
   if (decimal_digits + exponent10 < -46) return sign * 0.0f;          // below half the least float
 
-  BigUint a(digits), b(1);
+  BigUint b(1);
   if (exponent10 >= 0) {
     a.multiply_pow10(exponent10);
   } else {
@@ -151,6 +149,37 @@ std::optional<float> decimal_to_float(std::uint64_t digits, int exponent10, bool
   const float result = std::ldexp(static_cast<float>(q), k);
   if (std::isinf(result)) return std::nullopt;
   return sign * result;
+}
+
+}  // namespace
+
+std::optional<float> decimal_to_float(std::uint64_t digits, int exponent10, bool sticky,
+                                      bool negative) {
+  const float sign = negative ? -1.0f : 1.0f;
+  if (digits == 0) return sign * 0.0f;
+
+  // Both operands are exact floats, so one IEEE division or multiplication
+  // rounds correctly.
+  if (!sticky && digits < (1u << 24) && exponent10 >= -10 && exponent10 <= 10) {
+    const float d = static_cast<float>(digits);
+    return sign * (exponent10 < 0 ? d / kFloatPow10[-exponent10] : d * kFloatPow10[exponent10]);
+  }
+
+  int decimal_digits = 0;
+  for (std::uint64_t v = digits; v != 0; v /= 10) ++decimal_digits;
+  return exact_decimal_to_float(BigUint(digits), decimal_digits, exponent10, sticky, sign);
+}
+
+std::optional<float> decimal_to_float(std::string_view digits, int exponent10, bool sticky,
+                                      bool negative) {
+  const float sign = negative ? -1.0f : 1.0f;
+  if (digits.empty()) return sign * 0.0f;
+  BigUint a;
+  for (char c : digits) {
+    a.multiply_small(10);
+    a.add_small(static_cast<std::uint32_t>(c - '0'));
+  }
+  return exact_decimal_to_float(a, static_cast<int>(digits.size()), exponent10, sticky, sign);
 }
 
 }  // namespace rt

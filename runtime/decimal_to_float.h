@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace rt {
 
@@ -14,5 +15,15 @@ namespace rt {
 // Empty when the value exceeds the float range.
 std::optional<float> decimal_to_float(std::uint64_t digits, int exponent10, bool sticky,
                                       bool negative);
+
+// The same for a significand too long for 64 bits: `digits` holds at most
+// kMaxExactDigits decimal digits ('0'-'9'), the first of them nonzero.
+std::optional<float> decimal_to_float(std::string_view digits, int exponent10, bool sticky,
+                                      bool negative);
+
+// Every value halfway between two floats has at most 113 significant
+// digits, so a reader that keeps this many and sets `sticky` for nonzero
+// digits beyond them still rounds every decimal correctly.
+inline constexpr int kMaxExactDigits = 120;
 
 }  // namespace rt

@@ -56,10 +56,13 @@ std::optional<float> parse_real_field(std::string_view field, int decimals) {
   std::string_view text = packed;
   const bool negative = take_sign(text);
 
-  constexpr int kMaxSignificant = 19;  // fits an unsigned 64-bit significand
+  // The first 19 significant digits fit a 64-bit significand; longer ones
+  // are kept as text up to the length that still rounds exactly.
+  constexpr int kMaxFast = 19;
   std::uint64_t digits = 0;
+  char kept[kMaxExactDigits];
   int significant = 0;
-  int dropped = 0;         // significant digits beyond kMaxSignificant
+  int dropped = 0;         // significant digits beyond kMaxExactDigits
   int after_point = 0;     // digits kept after the decimal point
   bool seen_point = false;
   bool sticky = false;
@@ -75,9 +78,9 @@ std::optional<float> parse_real_field(std::string_view field, int decimals) {
       if (seen_point) ++after_point;  // leading zeros only shift the point
       continue;
     }
-    if (significant < kMaxSignificant) {
-      digits = digits * 10 + static_cast<std::uint64_t>(d);
-      ++significant;
+    if (significant < kMaxExactDigits) {
+      if (significant < kMaxFast) digits = digits * 10 + static_cast<std::uint64_t>(d);
+      kept[significant++] = c;
       if (seen_point) ++after_point;
     } else {
       if (d != 0) sticky = true;
@@ -86,6 +89,10 @@ std::optional<float> parse_real_field(std::string_view field, int decimals) {
   }
   // Without a decimal point the last `decimals` digits are the fraction.
   const int fraction_digits = seen_point ? after_point : decimals;
+  if (significant > kMaxFast) {
+    return decimal_to_float(std::string_view(kept, static_cast<std::size_t>(significant)),
+                            dropped - fraction_digits, sticky, negative);
+  }
   return decimal_to_float(digits, dropped - fraction_digits, sticky, negative);
 }
 
