@@ -1,7 +1,6 @@
 // Number-field conversions and the column-by-column record reader.
 #include "runtime/field_read.h"
 
-#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -12,39 +11,28 @@ namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// The field without its blanks: blanks anywhere in a number field are ignored.
-std::string without_blanks(std::string_view field) {
-  std::string out;
-  out.reserve(field.size());
-  for (char c : field) {
-    if (c != ' ') out.push_back(c);
-  }
-  return out;
-}
-
-// Splits an optional leading sign off `text`; returns true when it was '-'.
-bool take_sign(std::string_view& text) {
-  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-    const bool negative = text[0] == '-';
-    text.remove_prefix(1);
-    return negative;
-  }
-  return false;
-}
+// Both parsers work in one pass over the field, skipping blanks where they
+// stand, so that no copy of the field is made: a sign is only valid as the
+// first character that is not a blank.
 
 }  // namespace
 
 std::optional<std::int32_t> parse_integer_field(std::string_view field) {
-  const std::string packed = without_blanks(field);
-  std::string_view text = packed;
-  const bool negative = take_sign(text);
+  constexpr std::int64_t kLimit = static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
   std::int64_t value = 0;
-  for (char c : text) {
+  bool negative = false;
+  bool leading = true;  // no character but blanks seen yet
+  for (char c : field) {
+    if (c == ' ') continue;
+    if (leading && (c == '+' || c == '-')) {
+      negative = c == '-';
+      leading = false;
+      continue;
+    }
+    leading = false;
     if (!is_digit(c)) return std::nullopt;
     value = value * 10 + (c - '0');
-    if (value > static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1) {
-      return std::nullopt;
-    }
+    if (value > kLimit) return std::nullopt;
   }
   if (negative) value = -value;
   if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
@@ -52,10 +40,6 @@ std::optional<std::int32_t> parse_integer_field(std::string_view field) {
 }
 
 std::optional<float> parse_real_field(std::string_view field, int decimals) {
-  const std::string packed = without_blanks(field);
-  std::string_view text = packed;
-  const bool negative = take_sign(text);
-
   // The first 19 significant digits fit a 64-bit significand; longer ones
   // are kept as text up to the length that still rounds exactly.
   constexpr int kMaxFast = 19;
@@ -66,7 +50,16 @@ std::optional<float> parse_real_field(std::string_view field, int decimals) {
   int after_point = 0;     // digits kept after the decimal point
   bool seen_point = false;
   bool sticky = false;
-  for (char c : text) {
+  bool negative = false;
+  bool leading = true;  // no character but blanks seen yet
+  for (char c : field) {
+    if (c == ' ') continue;
+    if (leading && (c == '+' || c == '-')) {
+      negative = c == '-';
+      leading = false;
+      continue;
+    }
+    leading = false;
     if (c == '.') {
       if (seen_point) return std::nullopt;
       seen_point = true;
@@ -96,16 +89,11 @@ std::optional<float> parse_real_field(std::string_view field, int decimals) {
   return decimal_to_float(digits, dropped - fraction_digits, sticky, negative);
 }
 
-std::string FieldReader::take(int width) {
-  std::string out(static_cast<std::size_t>(width), ' ');
-  const int start = column_ - 1;
-  const int available = static_cast<int>(record_.size()) - start;
-  if (available > 0) {
-    std::memcpy(out.data(), record_.data() + start,
-                static_cast<std::size_t>(std::min(available, width)));
-  }
+std::string_view FieldReader::take(int width) {
+  const std::size_t start = static_cast<std::size_t>(column_ - 1);
   column_ += width;
-  return out;
+  if (start >= record_.size()) return {};
+  return record_.substr(start, static_cast<std::size_t>(width));
 }
 
 FieldReader& FieldReader::skip(int width) {
@@ -114,14 +102,19 @@ FieldReader& FieldReader::skip(int width) {
 }
 
 FieldReader& FieldReader::chars(int width, char* out) {
-  const std::string field = take(width);
-  if (!failed()) std::memcpy(out, field.data(), field.size());
+  const std::string_view field = take(width);
+  if (!failed()) {
+    if (!field.empty()) std::memcpy(out, field.data(), field.size());
+    std::memset(out + field.size(), ' ', static_cast<std::size_t>(width) - field.size());
+  }
   return *this;
 }
 
+// Number fields need no padding: the columns past the record's end would
+// be blanks, which the parsers ignore.
 FieldReader& FieldReader::integer(int width, std::int32_t& out) {
   const int first = column_;
-  const std::string field = take(width);
+  const std::string_view field = take(width);
   if (failed()) return *this;
   if (auto v = parse_integer_field(field)) {
     out = *v;
@@ -133,7 +126,7 @@ FieldReader& FieldReader::integer(int width, std::int32_t& out) {
 
 FieldReader& FieldReader::real(int width, int decimals, float& out) {
   const int first = column_;
-  const std::string field = take(width);
+  const std::string_view field = take(width);
   if (failed()) return *this;
   if (auto v = parse_real_field(field, decimals)) {
     out = *v;

@@ -39,8 +39,9 @@ class FieldReader {
   std::string_view record() const { return record_; }
 
  private:
-  // The next `width` columns, blank-padded where the record has ended.
-  std::string take(int width);
+  // The part of the next `width` columns that lies inside the record
+  // (shorter, or empty, where the record has ended).
+  std::string_view take(int width);
 
   std::string_view record_;
   int column_ = 1;
