@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -28,6 +29,12 @@ struct Unit {
   Action action = Action::kReadWrite;
   LastOp last_op = LastOp::kNone;
   bool at_end = false;
+  // Read-ahead of a file opened for reading only. Nothing else moves such
+  // a file's position, so records are cut straight out of large blocks
+  // instead of being read a character at a time.
+  std::unique_ptr<char[]> ahead;
+  std::size_t ahead_pos = 0;
+  std::size_t ahead_end = 0;
 };
 
 std::mutex g_table_mutex;
@@ -89,6 +96,7 @@ IoStatus open_file(Unit& u, const std::string& name, const OpenRequest& r) {
   u.action = r.action;
   u.last_op = LastOp::kNone;
   u.at_end = false;
+  u.ahead_pos = u.ahead_end = 0;
   return IoStatus::ok();
 }
 
@@ -237,23 +245,61 @@ IoStatus write_device_record(Unit& u, std::string_view record) {
   return IoStatus::ok();
 }
 
+constexpr std::size_t kReadAheadSize = 64 * 1024;
+
+// Appends the rest of the current line of a read-only file to `record`,
+// without its LF. False when the file ended (or failed) before a LF.
+bool read_line_ahead(Unit& u, std::string& record) {
+  for (;;) {
+    if (u.ahead_pos == u.ahead_end) {
+      if (!u.ahead) u.ahead = std::make_unique<char[]>(kReadAheadSize);
+      u.ahead_pos = 0;
+      u.ahead_end = std::fread(u.ahead.get(), 1, kReadAheadSize, u.file);
+      if (u.ahead_end == 0) return false;
+    }
+    const char* begin = u.ahead.get() + u.ahead_pos;
+    const std::size_t available = u.ahead_end - u.ahead_pos;
+    const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', available));
+    if (lf != nullptr) {
+      record.append(begin, static_cast<std::size_t>(lf - begin));
+      u.ahead_pos += static_cast<std::size_t>(lf - begin) + 1;
+      return true;
+    }
+    record.append(begin, available);
+    u.ahead_pos = u.ahead_end;
+  }
+}
+
+// The same for a file that may also be written, whose position the FILE
+// must keep exact.
+bool read_line_by_char(Unit& u, std::string& record) {
+  for (;;) {
+    const int c = std::getc(u.file);
+    if (c == EOF) return false;
+    if (c == '\n') return true;
+    record.push_back(static_cast<char>(c));
+  }
+}
+
 IoStatus read_file_record(Unit& u, int number, std::string& record) {
-  const std::string label = unit_label(number, u.path);
-  if (u.action == Action::kWrite) return IoStatus::error("read failed: " + label + ": write-only");
+  if (u.action == Action::kWrite) {
+    return IoStatus::error("read failed: " + unit_label(number, u.path) + ": write-only");
+  }
   if (u.last_op == LastOp::kWrite) std::fseek(u.file, 0, SEEK_CUR);
   u.last_op = LastOp::kRead;
   record.clear();
-  if (u.at_end) return IoStatus::end("end of file: " + label);
-  for (;;) {
-    const int c = std::getc(u.file);
-    if (c == EOF) {
-      if (std::ferror(u.file)) return IoStatus::error("read failed: " + label + ": " + system_reason());
-      u.at_end = true;
-      // A last line without a line end is still a record.
-      return record.empty() ? IoStatus::end("end of file: " + label) : IoStatus::ok();
+  if (u.at_end) return IoStatus::end("end of file: " + unit_label(number, u.path));
+  const bool line_end =
+      u.action == Action::kRead ? read_line_ahead(u, record) : read_line_by_char(u, record);
+  if (!line_end) {
+    if (std::ferror(u.file)) {
+      const std::string reason = system_reason();
+      return IoStatus::error("read failed: " + unit_label(number, u.path) + ": " + reason);
     }
-    if (c == '\n') break;
-    record.push_back(static_cast<char>(c));
+    u.at_end = true;
+    // A last line without a line end is still a record.
+    return record.empty() ? IoStatus::end("end of file: " + unit_label(number, u.path))
+                          : IoStatus::ok();
   }
   if (!record.empty() && record.back() == '\r') record.pop_back();
   return IoStatus::ok();
@@ -376,13 +422,11 @@ std::optional<UnitConnection> unit_for_window(int window) {
   return std::nullopt;
 }
 
-void complete_pending_line(int window) {
+void complete_pending_lines(const std::function<bool(const UnitConnection&)>& shows_window) {
   for (auto& [number, u] : table_snapshot()) {
     std::lock_guard<std::recursive_mutex> lock(u->mutex);
-    if (u->open && u->file == nullptr && u->connection.window_unit &&
-        u->connection.window == window) {
+    if (u->open && u->file == nullptr && u->connection.line_end_pending && shows_window(u->connection)) {
       complete_line(*u);
-      return;
     }
   }
 }
