@@ -3,12 +3,12 @@
 // loop that only reads the lines, and gemmi's PDB reader. Prints the times
 // and the ratios; it never judges them.
 #include <benchmark/benchmark.h>
-#include <gemmi/pdb.hpp>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gemmi/pdb.hpp>
 #include <map>
 #include <string>
 #include <vector>
@@ -134,11 +134,11 @@ class SummaryReporter : public benchmark::ConsoleReporter {
         continue;
       }
       std::printf("%-16s %8.3f ms %7.3f ms %9.3f ms %7.3f ms %11.2fx %13.2fx %9.2fx\n",
-                  f.label.c_str(), t[0], t[1], t[2], t[3], t[0] / t[1],
-                  t[0] / t[2], t[0] / t[3]);
+                  f.label.c_str(), t[0], t[1], t[2], t[3], t[0] / t[1], t[0] / t[2], t[0] / t[3]);
     }
-    std::printf("(a) = std::getline over every line of the file; (b) = gemmi::read_pdb_file.\n"
-                "Targets: ours/(a) within 2x, ours/(b) below 1x. Median of the repetitions.\n");
+    std::printf(
+        "(a) = std::getline over every line of the file; (b) = gemmi::read_pdb_file.\n"
+        "Targets: ours/(a) within 2x, ours/(b) below 1x. Median of the repetitions.\n");
   }
 
  private:
@@ -159,7 +159,8 @@ int main(int argc, char** argv) {
   const std::string dir = dir_template;
   std::vector<InputFile> files = {{"synthetic_10000", dir + "/synthetic.pdb"},
                                   {"1tii", dir + "/1tii.pdb"}};
-  std::ofstream(files[0].path, std::ios::binary) << bench_support::synthetic_pdb(bvrank::kAtomCapacity);
+  std::ofstream(files[0].path, std::ios::binary)
+      << bench_support::synthetic_pdb(bvrank::kAtomCapacity);
   fs::copy_file(std::string(BVRANK_TEST_DATA) + "/1tii.pdb", files[1].path);
 
   NullConsole console;

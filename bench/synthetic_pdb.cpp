@@ -44,7 +44,8 @@ std::string synthetic_pdb(int atom_count) {
                     5.0 + next(9000) / 100.0, name[1]);
       text += line;
     }
-    std::snprintf(line, sizeof line, "TER   %5d      %-3s %c%4d\n", ++serial, resname, chain, residue);
+    std::snprintf(line, sizeof line, "TER   %5d      %-3s %c%4d\n", ++serial, resname, chain,
+                  residue);
     text += line;
   }
   text += "END\n";

@@ -18,7 +18,8 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 std::optional<std::int32_t> parse_integer_field(std::string_view field) {
-  constexpr std::int64_t kLimit = static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
+  constexpr std::int64_t kLimit =
+      static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
   std::int64_t value = 0;
   bool negative = false;
   bool leading = true;  // no character but blanks seen yet
@@ -46,8 +47,8 @@ std::optional<float> parse_real_field(std::string_view field, int decimals) {
   std::uint64_t digits = 0;
   char kept[kMaxExactDigits];
   int significant = 0;
-  int dropped = 0;         // significant digits beyond kMaxExactDigits
-  int after_point = 0;     // digits kept after the decimal point
+  int dropped = 0;      // significant digits beyond kMaxExactDigits
+  int after_point = 0;  // digits kept after the decimal point
   bool seen_point = false;
   bool sticky = false;
   bool negative = false;

@@ -49,7 +49,9 @@ struct RunTimeStop {
   std::string report;
 };
 
-[[noreturn]] void throwing_stop(const std::string& report) { throw RunTimeStop{report}; }
+[[noreturn]] void throwing_stop(const std::string& report) {
+  throw RunTimeStop{report};
+}
 
 DiscardConsole g_console;
 std::string g_dir;  // this process's scratch directory; the input file lives there
@@ -171,18 +173,21 @@ ReferenceReal reference_real(std::string_view field, int decimals) {
 // Output conversions: the field always has exactly its width, a number
 // that fits is right-justified, one that does not is all asterisks.
 
-bool all_stars(const std::string& s) { return s.find_first_not_of('*') == std::string::npos; }
+bool all_stars(const std::string& s) {
+  return s.find_first_not_of('*') == std::string::npos;
+}
 
 void check_integer_output(std::int64_t value, int width) {
   const std::string out = rt::format_integer(value, width);
   if (static_cast<int>(out.size()) != width) {
-    fail("format_integer(" + std::to_string(value) + ", " + std::to_string(width) +
-         ") gave " + printable(out));
+    fail("format_integer(" + std::to_string(value) + ", " + std::to_string(width) + ") gave " +
+         printable(out));
   }
   const std::string text = std::to_string(value);
-  const std::string expected = static_cast<int>(text.size()) > width
-                                   ? std::string(static_cast<std::size_t>(width), '*')
-                                   : std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
+  const std::string expected =
+      static_cast<int>(text.size()) > width
+          ? std::string(static_cast<std::size_t>(width), '*')
+          : std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
   if (out != expected) {
     fail("format_integer(" + std::to_string(value) + ", " + std::to_string(width) + ") gave " +
          printable(out) + ", expected " + printable(expected));
@@ -196,7 +201,8 @@ std::string fixed_field(std::string text, bool negative, int width) {
   if (negative) text.insert(text.begin(), '-');
   const std::size_t zero = text.find("0.");
   if (static_cast<int>(text.size()) > width && zero == (negative ? 1u : 0u)) text.erase(zero, 1);
-  if (static_cast<int>(text.size()) > width) return std::string(static_cast<std::size_t>(width), '*');
+  if (static_cast<int>(text.size()) > width)
+    return std::string(static_cast<std::size_t>(width), '*');
   return std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
 }
 
@@ -283,7 +289,8 @@ std::optional<float> check_real_field(std::string_view field, int decimals) {
       if (!ours) fail(call + " rejected a plain decimal");
       if (bits_of(*ours) != bits_of(ref.value)) {
         char detail[160];
-        std::snprintf(detail, sizeof detail, " gave %.9g (bits %08x), strtof gives %.9g (bits %08x)",
+        std::snprintf(detail, sizeof detail,
+                      " gave %.9g (bits %08x), strtof gives %.9g (bits %08x)",
                       static_cast<double>(*ours), bits_of(*ours), static_cast<double>(ref.value),
                       bits_of(ref.value));
         fail(call + detail);
@@ -309,11 +316,11 @@ struct Descriptor {
 
 // The atom record layout of the analysis.
 const std::vector<Descriptor> kAtomLayout = {
-    {Step::kSkip, 6, 0},    {Step::kInteger, 5, 0}, {Step::kSkip, 1, 0},   {Step::kChars, 4, 0},
-    {Step::kChars, 1, 0},   {Step::kChars, 3, 0},   {Step::kSkip, 1, 0},   {Step::kChars, 1, 0},
-    {Step::kInteger, 4, 0}, {Step::kSkip, 1, 0},    {Step::kReal, 11, 3},  {Step::kSkip, 1, 0},
-    {Step::kReal, 7, 3},    {Step::kSkip, 1, 0},    {Step::kReal, 7, 3},   {Step::kSkip, 1, 0},
-    {Step::kReal, 5, 2},    {Step::kReal, 6, 2},    {Step::kSkip, 11, 0},  {Step::kChars, 1, 0},
+    {Step::kSkip, 6, 0},    {Step::kInteger, 5, 0}, {Step::kSkip, 1, 0},  {Step::kChars, 4, 0},
+    {Step::kChars, 1, 0},   {Step::kChars, 3, 0},   {Step::kSkip, 1, 0},  {Step::kChars, 1, 0},
+    {Step::kInteger, 4, 0}, {Step::kSkip, 1, 0},    {Step::kReal, 11, 3}, {Step::kSkip, 1, 0},
+    {Step::kReal, 7, 3},    {Step::kSkip, 1, 0},    {Step::kReal, 7, 3},  {Step::kSkip, 1, 0},
+    {Step::kReal, 5, 2},    {Step::kReal, 6, 2},    {Step::kSkip, 11, 0}, {Step::kChars, 1, 0},
 };
 
 // A descriptor list spelled by the record's own first bytes, so that the
@@ -343,10 +350,18 @@ void check_field_reader(std::string_view record, const std::vector<Descriptor>& 
     std::memset(got[i].chars, kUntouchedChar, sizeof got[i].chars);
     const Descriptor& d = list[i];
     switch (d.step) {
-      case Step::kSkip: reader.skip(d.width); break;
-      case Step::kChars: reader.chars(d.width, got[i].chars); break;
-      case Step::kInteger: reader.integer(d.width, got[i].integer); break;
-      case Step::kReal: reader.real(d.width, d.decimals, got[i].real); break;
+      case Step::kSkip:
+        reader.skip(d.width);
+        break;
+      case Step::kChars:
+        reader.chars(d.width, got[i].chars);
+        break;
+      case Step::kInteger:
+        reader.integer(d.width, got[i].integer);
+        break;
+      case Step::kReal:
+        reader.real(d.width, d.decimals, got[i].real);
+        break;
     }
   }
   if (reader.record() != record) fail("FieldReader::record() is not the record it was given");
@@ -366,7 +381,8 @@ void check_field_reader(std::string_view record, const std::vector<Descriptor>& 
       case Step::kChars: {
         const std::string_view chars(got[i].chars, sizeof got[i].chars);
         const std::string expected =
-            (before_failure ? field : std::string(static_cast<std::size_t>(d.width), kUntouchedChar)) +
+            (before_failure ? field
+                            : std::string(static_cast<std::size_t>(d.width), kUntouchedChar)) +
             std::string(sizeof got[i].chars - static_cast<std::size_t>(d.width), kUntouchedChar);
         if (chars != expected) fail("FieldReader::chars wrote " + printable(chars) + where);
         break;
@@ -496,7 +512,8 @@ void check_analysis(const std::uint8_t* data, std::size_t size) {
         fail("status 1 with NATOM " + std::to_string(atoms.NATOM));
       }
       if (residues.NRES < 1 || residues.NRES > atoms.NATOM) {
-        fail("NRES " + std::to_string(residues.NRES) + " for " + std::to_string(atoms.NATOM) + " atoms");
+        fail("NRES " + std::to_string(residues.NRES) + " for " + std::to_string(atoms.NATOM) +
+             " atoms");
       }
       if (chains.NCHAIN < 1 || chains.NCHAIN > kChainCapacity) {
         fail("NCHAIN " + std::to_string(chains.NCHAIN));
