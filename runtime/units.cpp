@@ -422,13 +422,11 @@ std::optional<UnitConnection> unit_for_window(int window) {
   return std::nullopt;
 }
 
-void complete_pending_line(int window) {
+void complete_pending_lines(const std::function<bool(const UnitConnection&)>& shows_window) {
   for (auto& [number, u] : table_snapshot()) {
     std::lock_guard<std::recursive_mutex> lock(u->mutex);
-    if (u->open && u->file == nullptr && u->connection.window_unit &&
-        u->connection.window == window) {
+    if (u->open && u->file == nullptr && u->connection.line_end_pending && shows_window(u->connection)) {
       complete_line(*u);
-      return;
     }
   }
 }

@@ -7,6 +7,7 @@
 // program.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,9 +76,10 @@ bool file_exists(std::string_view name);
 std::optional<UnitConnection> device_connection(int unit, bool open_preconnected);
 // The console or window unit connected to `window`, if any.
 std::optional<UnitConnection> unit_for_window(int window);
-// Completes the pending line end of the window unit showing `window`, if it
-// owes one (before text calls that read or move the text position).
-void complete_pending_line(int window);
+// Completes the pending line end of every console or window unit for which
+// `shows_window` is true (before text calls that read or move the text
+// position of that window).
+void complete_pending_lines(const std::function<bool(const UnitConnection&)>& shows_window);
 
 // Closes every open unit, completing pending line ends; run at program end.
 void finish();
