@@ -276,24 +276,26 @@ std::optional<std::int32_t> check_integer_field(std::string_view field) {
 std::optional<float> check_real_field(std::string_view field, int decimals) {
   const std::optional<float> ours = rt::parse_real_field(field, decimals);
   const ReferenceReal ref = reference_real(field, decimals);
-  const std::string call =
-      "parse_real_field(" + printable(field) + ", " + std::to_string(decimals) + ")";
+  // Failure texts are built only on failure: these checks run for every field.
+  auto call = [&] {
+    return "parse_real_field(" + printable(field) + ", " + std::to_string(decimals) + ")";
+  };
   switch (ref.kind) {
     case RealKind::kError:
-      if (ours) fail(call + " accepted a field that is not a number");
+      if (ours) fail(call() + " accepted a field that is not a number");
       break;
     case RealKind::kOutOfRange:
-      if (ours) fail(call + " gave " + std::to_string(*ours) + " beyond the float range");
+      if (ours) fail(call() + " gave " + std::to_string(*ours) + " beyond the float range");
       break;
     case RealKind::kValue:
-      if (!ours) fail(call + " rejected a plain decimal");
+      if (!ours) fail(call() + " rejected a plain decimal");
       if (bits_of(*ours) != bits_of(ref.value)) {
         char detail[160];
         std::snprintf(detail, sizeof detail,
                       " gave %.9g (bits %08x), strtof gives %.9g (bits %08x)",
                       static_cast<double>(*ours), bits_of(*ours), static_cast<double>(ref.value),
                       bits_of(ref.value));
-        fail(call + detail);
+        fail(call() + detail);
       }
       break;
   }
@@ -371,9 +373,10 @@ void check_field_reader(std::string_view record, const std::vector<Descriptor>& 
   for (std::size_t i = 0; i < list.size(); ++i) {
     const Descriptor& d = list[i];
     const std::string field = padded_slice(record, column, d.width);
-    const std::string where = " (descriptor " + std::to_string(i) + ", column " +
-                              std::to_string(column) + ", width " + std::to_string(d.width) +
-                              ") of " + printable(record);
+    auto where = [&] {
+      return " (descriptor " + std::to_string(i) + ", column " + std::to_string(column) +
+             ", width " + std::to_string(d.width) + ") of " + printable(record);
+    };
     const bool before_failure = failed_column == 0;
     switch (d.step) {
       case Step::kSkip:
@@ -384,7 +387,7 @@ void check_field_reader(std::string_view record, const std::vector<Descriptor>& 
             (before_failure ? field
                             : std::string(static_cast<std::size_t>(d.width), kUntouchedChar)) +
             std::string(sizeof got[i].chars - static_cast<std::size_t>(d.width), kUntouchedChar);
-        if (chars != expected) fail("FieldReader::chars wrote " + printable(chars) + where);
+        if (chars != expected) fail("FieldReader::chars wrote " + printable(chars) + where());
         break;
       }
       case Step::kInteger: {
@@ -393,7 +396,7 @@ void check_field_reader(std::string_view record, const std::vector<Descriptor>& 
         const std::int32_t expected = before_failure && ref ? *ref : kUntouchedInteger;
         if (got[i].integer != expected) {
           fail("FieldReader::integer gave " + std::to_string(got[i].integer) + ", expected " +
-               std::to_string(expected) + where);
+               std::to_string(expected) + where());
         }
         break;
       }
@@ -404,7 +407,7 @@ void check_field_reader(std::string_view record, const std::vector<Descriptor>& 
         const float expected = before_failure && ok ? ref.value : kUntouchedReal;
         if (bits_of(got[i].real) != bits_of(expected)) {
           fail("FieldReader::real gave " + std::to_string(got[i].real) + ", expected " +
-               std::to_string(expected) + where);
+               std::to_string(expected) + where());
         }
         break;
       }
