@@ -42,5 +42,7 @@ set(BVRANK_SHELL_MODEL_SOURCES
   shell/frame/window_size_math.cpp
   shell/graphics/colors.cpp
   shell/graphics/coordinates.cpp
+  shell/graphics/graphics_state.cpp
   shell/graphics/image_math.cpp
+  shell/graphics/screen_areas.cpp
 )
