@@ -45,4 +45,5 @@ set(BVRANK_SHELL_MODEL_SOURCES
   shell/graphics/graphics_state.cpp
   shell/graphics/image_math.cpp
   shell/graphics/screen_areas.cpp
+  shell/graphics/video_modes.cpp
 )
