@@ -34,6 +34,7 @@ set(BVRANK_CLI_SOURCES
 set(BVRANK_SHELL_MODEL_SOURCES
   shell/child/text_buffer.cpp
   shell/child/text_layout.cpp
+  shell/frame/config_axis.cpp
   shell/frame/error_text.cpp
   shell/frame/menu_table.cpp
   shell/frame/menu_text.cpp
