@@ -39,6 +39,7 @@ set(BVRANK_SHELL_MODEL_SOURCES
   shell/frame/menu_presence.cpp
   shell/frame/menu_states.cpp
   shell/frame/menu_model.cpp
+  shell/frame/help_file.cpp
   shell/frame/menu_table.cpp
   shell/frame/menu_text.cpp
   shell/frame/user_items.cpp
