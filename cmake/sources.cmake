@@ -36,10 +36,10 @@ set(BVRANK_SHELL_MODEL_SOURCES
   shell/child/text_layout.cpp
   shell/frame/config_axis.cpp
   shell/frame/error_text.cpp
+  shell/frame/help_file.cpp
+  shell/frame/menu_model.cpp
   shell/frame/menu_presence.cpp
   shell/frame/menu_states.cpp
-  shell/frame/menu_model.cpp
-  shell/frame/help_file.cpp
   shell/frame/menu_table.cpp
   shell/frame/menu_text.cpp
   shell/frame/user_items.cpp
