@@ -12,6 +12,7 @@ set(BVRANK_RUNTIME_SOURCES
 
 set(BVRANK_ANALYSIS_SOURCES
   analysis/input_file.cpp
+  analysis/input_name.cpp
   analysis/pdb_record.cpp
   analysis/read_pdb.cpp
   analysis/report.cpp
@@ -34,6 +35,7 @@ set(BVRANK_CLI_SOURCES
 set(BVRANK_SHELL_MODEL_SOURCES
   shell/child/text_buffer.cpp
   shell/child/text_layout.cpp
+  shell/child/view_math.cpp
   shell/frame/config_axis.cpp
   shell/frame/error_text.cpp
   shell/frame/help_file.cpp

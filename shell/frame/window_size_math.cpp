@@ -72,7 +72,7 @@ PixelSize frame_outer_size(PixelSize client, const FrameMetrics& m) {
   return {clamp_int(width), clamp_int(height)};
 }
 
-PixelRect frame_placement(const WideSizeRecord& r, const PixelRect& current,
+WindowRect frame_placement(const WideSizeRecord& r, const WindowRect& current,
                           const FrameMetrics& m) {
   const long long width = std::max<std::int32_t>(r.width, 0) + 2LL * m.sizing_border_x;
   const long long height = std::max<std::int32_t>(r.height, 0) + 2LL * m.sizing_border_y +
@@ -85,7 +85,7 @@ int child_border(const ChildMetrics& m) {
   return std::max((m.min_window_height - m.caption_height) / 2, 0);
 }
 
-PixelRect child_placement(const WideSizeRecord& r, const PixelRect& current,
+WindowRect child_placement(const WideSizeRecord& r, const WindowRect& current,
                           const ChildMetrics& m) {
   const int b = 2 * child_border(m);
   const long long x = static_cast<long long>(r.x) * m.cell_width;
@@ -107,7 +107,7 @@ WindowSizeRecord frame_maximum_size(PixelSize full) {
   return record(kSizePlaced, 0, 0, full.height, full.width);
 }
 
-WindowSizeRecord frame_current_size(ShowState state, const PixelRect& outer, PixelSize client,
+WindowSizeRecord frame_current_size(ShowState state, const WindowRect& outer, PixelSize client,
                                     PixelSize full) {
   switch (state) {
     case ShowState::kMinimized:
@@ -120,7 +120,7 @@ WindowSizeRecord frame_current_size(ShowState state, const PixelRect& outer, Pix
   return record(kSizePlaced, outer.x, outer.y, client.height, client.width);
 }
 
-WindowSizeRecord frame_stored_size(int type, const PixelRect& stored, PixelSize full) {
+WindowSizeRecord frame_stored_size(int type, const WindowRect& stored, PixelSize full) {
   switch (type) {
     case kSizeMaximized:
       return record(type, 0, 0, full.height, full.width);
@@ -141,7 +141,7 @@ WindowSizeRecord child_maximum_size(PixelSize screen, PixelSize client, const Ch
   return record(kSizePlaced, 0, 0, (height_px + ch / 2) / ch, (width_px + cw / 2) / cw);
 }
 
-WindowSizeRecord child_current_size(ShowState state, const PixelRect& outer, int client_origin_x,
+WindowSizeRecord child_current_size(ShowState state, const WindowRect& outer, int client_origin_x,
                                     int client_origin_y, const WindowSizeRecord& maximum,
                                     const ChildMetrics& m) {
   switch (state) {

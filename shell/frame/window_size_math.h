@@ -47,7 +47,7 @@ SizeQuery size_query(std::int32_t unit, std::int32_t request);
 struct PixelSize {
   int width, height;
 };
-struct PixelRect {
+struct WindowRect {
   int x, y, width, height;
 };
 
@@ -63,7 +63,7 @@ struct FrameMetrics {
 PixelSize frame_outer_size(PixelSize client, const FrameMetrics& metrics);
 // Where a type 4 request moves the existing frame (screen coordinates, outer
 // rectangle); kKeepCurrent fields take the values of `current_outer`.
-PixelRect frame_placement(const WideSizeRecord& record, const PixelRect& current_outer,
+WindowRect frame_placement(const WideSizeRecord& record, const WindowRect& current_outer,
                           const FrameMetrics& metrics);
 
 // A child window's cell and the system metrics around its client area.
@@ -79,7 +79,7 @@ struct ChildMetrics {
 int child_border(const ChildMetrics& metrics);
 // Where a type 4 request moves a child (MDI client coordinates, outer
 // rectangle); kKeepCurrent fields take the values of `current_outer`.
-PixelRect child_placement(const WideSizeRecord& record, const PixelRect& current_outer,
+WindowRect child_placement(const WideSizeRecord& record, const WindowRect& current_outer,
                           const ChildMetrics& metrics);
 // Outer size of a child whose client area shows exactly the virtual screen.
 PixelSize child_outer_for_screen(PixelSize virtual_screen, int sizing_border_x, int sizing_border_y,
@@ -87,15 +87,15 @@ PixelSize child_outer_for_screen(PixelSize virtual_screen, int sizing_border_x, 
 
 // GETWSIZEQQ answers.
 WindowSizeRecord frame_maximum_size(PixelSize full_screen_client);
-WindowSizeRecord frame_current_size(ShowState state, const PixelRect& frame_outer,
+WindowSizeRecord frame_current_size(ShowState state, const WindowRect& frame_outer,
                                     PixelSize mdi_client, PixelSize full_screen_client);
 // Before the frame exists: the stored request (type 0 when none was made).
-WindowSizeRecord frame_stored_size(int type, const PixelRect& stored, PixelSize full_screen_client);
+WindowSizeRecord frame_stored_size(int type, const WindowRect& stored, PixelSize full_screen_client);
 WindowSizeRecord child_maximum_size(PixelSize virtual_screen, PixelSize mdi_client,
                                     const ChildMetrics& metrics);
 // `client_origin_x` and `_y` are the child's client-area origin in MDI client
 // coordinates; `maximum` is child_maximum_size of the same window.
-WindowSizeRecord child_current_size(ShowState state, const PixelRect& outer, int client_origin_x,
+WindowSizeRecord child_current_size(ShowState state, const WindowRect& outer, int client_origin_x,
                                     int client_origin_y, const WindowSizeRecord& maximum,
                                     const ChildMetrics& metrics);
 

@@ -1,36 +1,74 @@
-// Process entry of bvrank.exe: a frame window named after the program and
-// its message loop; the window closes and the process ends with code 0.
+// Process entry: the shell starts on the GUI thread, creates the frame and
+// the default window, then starts the program thread and serves messages
+// until the frame is destroyed.
 #include <windows.h>
 
+#include <cstring>
+#include <string>
+
+#include "runtime/units.h"
+#include "shell/frame/program_state.h"
+#include "shell/startup/frame_init.h"
+#include "shell/startup/program_hooks.h"
+#include "shell/startup/shell_state.h"
+#include "shell/startup/thread_registry.h"
+#include "shell/units/unit_bridge.h"
+
+namespace shell {
 namespace {
 
-LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(hwnd, msg, wparam, lparam);
+// The program thread: the run-time's main wrapper around the main program.
+DWORD WINAPI ForkMain(LPVOID) {
+  GetThreadLocal();
+  program_main();
+  rt::finish();
+  SetStatusBar(kProgramStateFinished);
+  NiceExit(0);
+  return 0;
 }
 
-}  // namespace
+void start_program_thread() {
+  DWORD id = 0;
+  HANDLE thread = CreateThread(nullptr, 0, ForkMain, nullptr, CREATE_SUSPENDED, &id);
+  if (thread == nullptr) return;
+  shell_state().program_thread_id = id;
+  ResumeThread(thread);
+}
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = frame_proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-  wc.lpszClassName = "bvrankFRAME";
-  if (!RegisterClassA(&wc)) return 0;
-  HWND frame = CreateWindowA("bvrankFRAME", "bvrank", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                             700, 900, nullptr, nullptr, instance, nullptr);
-  if (frame == nullptr) return 0;
-  ShowWindow(frame, show);
-  UpdateWindow(frame);
+int message_loop() {
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  BOOL got;
+  while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
+    if (got != -1 && TranslateMDISysAccel(shell_state().mdi_client, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
   return static_cast<int>(msg.wParam);
+}
+
+std::string program_name_from_module() {
+  char path[512] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, path, 256);
+  if (n == 0 || n >= 256) return "Tessel";
+  GetFilnameBase(path);
+  return path;
+}
+
+}  // namespace
+}  // namespace shell
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  using namespace shell;
+  ShellState& s = shell_state();
+  s.process_id = GetCurrentProcessId();
+  s.gui_thread_id = GetCurrentThreadId();
+  install_window_console();
+  install_shell_stop_routine();
+  const std::string name = program_name_from_module();
+  if (FrameInit(name.c_str(), 1, 50, instance, show) == -1) return 0;
+  s.exit_mode.store(kExitPrompt);
+  start_program_thread();
+  const int code = message_loop();
+  rt::finish();
+  return code;
 }

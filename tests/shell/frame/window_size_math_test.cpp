@@ -10,7 +10,7 @@
 namespace {
 
 using shell::kKeepCurrent;
-using shell::PixelRect;
+using shell::WindowRect;
 using shell::ShowState;
 using shell::WideSizeRecord;
 using shell::WindowSizeRecord;
@@ -81,14 +81,14 @@ TEST(FramePlacement, ClientSizeToOuterSize) {
   EXPECT_EQ(outer.width, 708);
   EXPECT_EQ(outer.height, 900 + 8 + 20 + 23 + 22);
 
-  const PixelRect current{50, 60, 400, 300};
-  const PixelRect placed = shell::frame_placement({0, 4, 10, 20, 900, 700}, current, kFrame);
+  const WindowRect current{50, 60, 400, 300};
+  const WindowRect placed = shell::frame_placement({0, 4, 10, 20, 900, 700}, current, kFrame);
   EXPECT_EQ(placed.x, 10);
   EXPECT_EQ(placed.y, 20);
   EXPECT_EQ(placed.width, outer.width);
   EXPECT_EQ(placed.height, outer.height);
 
-  const PixelRect kept =
+  const WindowRect kept =
       shell::frame_placement({0, 4, kKeepCurrent, 20, kKeepCurrent, 700}, current, kFrame);
   EXPECT_EQ(kept.x, 50);
   EXPECT_EQ(kept.y, 20);
@@ -105,14 +105,14 @@ TEST(ChildPlacement, CellsToOuterRectangle) {
   inverted.min_window_height = 10;
   EXPECT_EQ(shell::child_border(inverted), 0);
 
-  const PixelRect current{5, 6, 100, 200};
-  const PixelRect r = shell::child_placement({0, 4, 2, 3, 25, 80}, current, kChild);
+  const WindowRect current{5, 6, 100, 200};
+  const WindowRect r = shell::child_placement({0, 4, 2, 3, 25, 80}, current, kChild);
   EXPECT_EQ(r.x, 16);
   EXPECT_EQ(r.y, 48);
   EXPECT_EQ(r.width, 640 + 17 + 8);
   EXPECT_EQ(r.height, 400 + 17 + 8 + 19 + 1);
 
-  const PixelRect kept =
+  const WindowRect kept =
       shell::child_placement({0, 4, 2, kKeepCurrent, kKeepCurrent, 80}, current, kChild);
   EXPECT_EQ(kept.x, 16);
   EXPECT_EQ(kept.y, 6);
@@ -121,14 +121,14 @@ TEST(ChildPlacement, CellsToOuterRectangle) {
 }
 
 TEST(ChildPlacement, ExtremeAndNegativeRequestsStaySane) {
-  const PixelRect current{0, 0, 100, 100};
-  const PixelRect huge =
+  const WindowRect current{0, 0, 100, 100};
+  const WindowRect huge =
       shell::child_placement({0, 4, INT_MAX - 1, 0, INT_MAX - 1, INT_MAX - 1}, current, kChild);
   EXPECT_EQ(huge.x, INT_MAX);
   EXPECT_EQ(huge.width, INT_MAX);
   EXPECT_EQ(huge.height, INT_MAX);
   // No cells asked: the outer size is the decorations alone.
-  const PixelRect none = shell::child_placement({0, 4, 0, 0, -5, -5}, current, kChild);
+  const WindowRect none = shell::child_placement({0, 4, 0, 0, -5, -5}, current, kChild);
   EXPECT_EQ(none.width, 17 + 8);
   EXPECT_EQ(none.height, 17 + 8 + 19 + 1);
 }
@@ -136,7 +136,7 @@ TEST(ChildPlacement, ExtremeAndNegativeRequestsStaySane) {
 TEST(ChildSize, PlacedChildReadsBackItsCells) {
   const WindowSizeRecord asked[] = {{4, 0, 0, 25, 80}, {4, 2, 3, 10, 40}, {4, 7, 1, 1, 1}};
   for (const WindowSizeRecord& a : asked) {
-    const PixelRect outer =
+    const WindowRect outer =
         shell::child_placement(shell::widen_size_record(a), {0, 0, 0, 0}, kChild);
     const int border = shell::child_border(kChild);
     const WindowSizeRecord got =
@@ -184,7 +184,7 @@ TEST(ChildSize, MaximumRoundsToTheNearestCell) {
 TEST(FrameSize, CurrentMaximumAndStored) {
   const shell::PixelSize full{1280, 994};
   expect_record(shell::frame_maximum_size(full), 4, 0, 0, 994, 1280);
-  const PixelRect outer{30, 40, 708, 973};
+  const WindowRect outer{30, 40, 708, 973};
   expect_record(shell::frame_current_size(ShowState::kNormal, outer, {680, 870}, full), 4, 30, 40,
                 870, 680);
   expect_record(shell::frame_current_size(ShowState::kMinimized, outer, {680, 870}, full), 1, 0, 0,
@@ -192,7 +192,7 @@ TEST(FrameSize, CurrentMaximumAndStored) {
   expect_record(shell::frame_current_size(ShowState::kMaximized, outer, {680, 870}, full), 2, 0, 0,
                 994, 1280);
 
-  const PixelRect stored{0, 0, 700, 900};
+  const WindowRect stored{0, 0, 700, 900};
   expect_record(shell::frame_stored_size(0, stored, full), 0, 0, 0, 0, 0);
   expect_record(shell::frame_stored_size(1, stored, full), 1, 0, 0, 0, 0);
   expect_record(shell::frame_stored_size(2, stored, full), 2, 0, 0, 994, 1280);

@@ -1,0 +1,78 @@
+// Command dispatch in the active child. In help mode a command shows its
+// help topic instead; a user item runs its routine with the item's check
+// state, and does nothing while the program is paused.
+#include "shell/child/child_commands.h"
+
+#include <mutex>
+
+#include "shell/child/child_view.h"
+#include "shell/child/full_screen.h"
+#include "shell/frame/frame_window.h"
+#include "shell/frame/menu_lock.h"
+#include "shell/frame/menus.h"
+#include "shell/frame/program_state.h"
+#include "shell/startup/shell_state.h"
+
+namespace shell {
+namespace {
+
+void toggle_status_bar() {
+  ShellState& s = shell_state();
+  s.status_bar_shown = !s.status_bar_shown;
+  lay_out_frame();
+  set_status_bar_check(s.status_bar_shown);
+  if (s.status_bar_shown) {
+    show_state_word_again();
+  }
+}
+
+void run_user_item(int command) {
+  MenuRoutine routine = nullptr;
+  std::int32_t checked = 0;
+  {
+    std::lock_guard<std::recursive_mutex> lock(menu_lock());
+    const bool paused = shell_state().program_state.load() == kProgramStatePaused;
+    routine = menu_model().routine_for(static_cast<CommandId>(command), paused);
+    checked = menu_model().check_state(static_cast<CommandId>(command));
+  }
+  if (routine != nullptr) routine(&checked);
+}
+
+}  // namespace
+
+void on_child_command(HWND child, int command) {
+  if (in_help_mode()) {
+    show_help_for_command(command);
+    return;
+  }
+  HWND mdi = shell_state().mdi_client;
+  switch (command) {
+    case kCmdExit: ExitCommand(); return;
+    case kCmdSizeToFit: toggle_size_to_fit(child); return;
+    case kCmdFullScreen: toggle_full_screen(child); return;
+    case kCmdPause: pause_command(); return;
+    case kCmdResume: resume_command(); return;
+    case kCmdCascade: SendMessageA(mdi, WM_MDICASCADE, 0, 0); return;
+    case kCmdTile: SendMessageA(mdi, WM_MDITILE, 0, 0); return;
+    case kCmdArrangeIcons: SendMessageA(mdi, WM_MDIICONARRANGE, 0, 0); return;
+    case kCmdStatusBar: toggle_status_bar(); return;
+    case kCmdContents: open_help(0); return;
+    case kCmdUsingHelp: open_help(-1); return;
+    case kCmdAbout: show_about_box(); return;
+    case kCmdInput:
+    case kCmdPrint:
+    case kCmdSave:
+    case kCmdCopy:
+    case kCmdPaste:
+    case kCmdClearPaste:
+    case kCmdSelectText:
+    case kCmdSelectGraphics:
+    case kCmdSelectAll:
+      return;
+    default:
+      break;
+  }
+  if (command >= kCmdFirstUser) run_user_item(command);
+}
+
+}  // namespace shell

@@ -1,0 +1,146 @@
+// Frame window procedure. Menu commands go to the active child; with none
+// active only the minimal bar's Exit does anything. Destroying the frame
+// installs the minimal menu bar, ends the message loop and closes every
+// open unit, so nothing written is lost.
+#include "shell/frame/frame_window.h"
+
+#include "runtime/units.h"
+#include "shell/child/child_commands.h"
+#include "shell/child/child_record.h"
+#include "shell/frame/menu_commands.h"
+#include "shell/frame/menus.h"
+#include "shell/frame/program_state.h"
+#include "shell/frame/status_bar.h"
+#include "shell/startup/shell_state.h"
+#include "shell/units/active_window.h"
+
+namespace shell {
+namespace {
+
+LRESULT on_frame_create(HWND hwnd) {
+  ShellState& s = shell_state();
+  CLIENTCREATESTRUCT ccs = {};
+  ccs.hWindowMenu = s.minimal_window_menu;
+  ccs.idFirstChild = kFirstMdiChildId;
+  s.mdi_client = CreateWindowExA(0, "MDICLIENT", nullptr,
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMdiClientId)),
+                                 s.instance, &ccs);
+  return s.mdi_client != nullptr ? 0 : -1;
+}
+
+void on_frame_destroy() {
+  ShellState& s = shell_state();
+  SetMenu(s.frame, s.minimal_menu_bar);
+  PostQuitMessage(0);
+  rt::finish();  // every open unit is closed; what was written stays on disk
+}
+
+void on_frame_command(HWND hwnd, int command) {
+  HWND child = active_child();
+  if (command == kCommandMinimalExit) {
+    ExitCommand();
+    return;
+  }
+  if (child != nullptr) {
+    on_child_command(child, command);
+    return;
+  }
+  (void)hwnd;
+}
+
+LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  ShellState& s = shell_state();
+  switch (msg) {
+    case WM_CREATE:
+      s.frame = hwnd;
+      return on_frame_create(hwnd);
+    case WM_SIZE:
+      lay_out_frame();
+      if (s.mdi_client != nullptr) SendMessageA(s.mdi_client, WM_MDIICONARRANGE, 0, 0);
+      return 0;
+    case WM_COMMAND:
+      if (lparam == 0) {
+        on_frame_command(hwnd, LOWORD(wparam));
+        return 0;
+      }
+      break;
+    case WM_INITMENUPOPUP:
+      update_menu_states(reinterpret_cast<HMENU>(wparam));
+      break;
+    case WM_DESTROY:
+      on_frame_destroy();
+      return 0;
+    default:
+      break;
+  }
+  return DefFrameProcA(hwnd, s.mdi_client, msg, wparam, lparam);
+}
+
+}  // namespace
+
+std::string frame_class_name() { return shell_state().program_name + "FRAME"; }
+
+bool register_frame_class() {
+  static const std::string name = frame_class_name();
+  WNDCLASSA wc = {};
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = frame_proc;
+  wc.hInstance = shell_state().instance;
+  wc.hIcon = LoadIconA(shell_state().instance, "FRAMEICON");
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+  wc.lpszClassName = name.c_str();
+  return RegisterClassA(&wc) != 0;
+}
+
+HWND create_frame_window(HINSTANCE instance, const std::string& title) {
+  const FrameSizeRequest& req = shell_state().frame_size;
+  const bool placed = req.set && req.type == 4;
+  static const std::string name = frame_class_name();
+  return CreateWindowExA(0, name.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                         placed ? req.x : CW_USEDEFAULT, placed ? req.y : CW_USEDEFAULT,
+                         placed ? req.width : CW_USEDEFAULT, placed ? req.height : CW_USEDEFAULT,
+                         nullptr, nullptr, instance, nullptr);
+}
+
+void lay_out_frame() {
+  ShellState& s = shell_state();
+  if (s.frame == nullptr || s.mdi_client == nullptr) return;
+  RECT client;
+  GetClientRect(s.frame, &client);
+  const int bar = s.status_bar != nullptr && s.status_bar_shown ? status_bar_height() : 0;
+  if (s.status_bar != nullptr) {
+    if (bar > 0) {
+      MoveWindow(s.status_bar, 0, client.bottom - bar, client.right, bar, TRUE);
+      ShowWindow(s.status_bar, SW_SHOWNA);
+    } else {
+      ShowWindow(s.status_bar, SW_HIDE);
+    }
+  }
+  MoveWindow(s.mdi_client, 0, 0, client.right, client.bottom - bar, TRUE);
+}
+
+void show_standard_menu_bar() {
+  ShellState& s = shell_state();
+  if (s.menu_bar == nullptr) return;
+  SendMessageA(s.mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(s.menu_bar),
+               reinterpret_cast<LPARAM>(s.window_menu));
+  DrawMenuBar(s.frame);
+}
+
+void show_minimal_menu_bar() {
+  ShellState& s = shell_state();
+  SendMessageA(s.mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(s.minimal_menu_bar),
+               reinterpret_cast<LPARAM>(s.minimal_window_menu));
+  DrawMenuBar(s.frame);
+}
+
+void update_menu_checks(HWND active) {
+  const ChildRecord* r = child_record(active);
+  set_fit_check(r != nullptr && r->fit);
+  set_status_bar_check(shell_state().status_bar_shown);
+}
+
+}  // namespace shell

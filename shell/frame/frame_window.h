@@ -1,0 +1,28 @@
+// The frame window: its class and procedure, the MDI client that fills it
+// above the status bar, menu-bar switching on child activation, and the
+// end of the run when the frame is destroyed.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace shell {
+
+bool register_frame_class();
+std::string frame_class_name();
+
+// Creates the frame (and with it the MDI client) from the frame size request.
+HWND create_frame_window(HINSTANCE instance, const std::string& title);
+
+// Places the status bar along the bottom and the MDI client above it.
+void lay_out_frame();
+
+// Menu-bar switching: the standard bar while a child is active, the
+// minimal one otherwise.
+void show_standard_menu_bar();
+void show_minimal_menu_bar();
+// Brings the Size To Fit and Status Bar check marks up to date.
+void update_menu_checks(HWND active_child);
+
+}  // namespace shell

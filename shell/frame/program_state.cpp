@@ -1,0 +1,194 @@
+// Program states and the end of the run. The exit prompt's No keeps the
+// windows working through the calling thread's own message pump; closing
+// the frame ends the process without waiting for the program thread.
+#include "shell/frame/program_state.h"
+
+#include <windows.h>
+
+#include <mutex>
+#include <string>
+
+#include "runtime/error_stop.h"
+#include "runtime/units.h"
+#include "shell/child/child_record.h"
+#include "shell/frame/error_boxes.h"
+#include "shell/frame/frame_window.h"
+#include "shell/frame/menus.h"
+#include "shell/frame/status_bar.h"
+#include "shell/startup/shell_state.h"
+#include "shell/startup/thread_registry.h"
+#include "shell/units/active_window.h"
+
+namespace shell {
+namespace {
+
+std::mutex g_message_lock;
+std::string g_message;
+std::string g_saved_message;
+bool g_has_message = false;
+bool g_has_saved = false;
+bool g_input_pending = false;
+bool g_paused_before = false;
+std::atomic<HANDLE> g_pause_thread{nullptr};
+
+// Serves the calling thread's messages until WM_QUIT.
+void pump_until_quit() {
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (TranslateMDISysAccel(shell_state().mdi_client, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+DWORD WINAPI pause_thread(LPVOID) {
+  ChildRecord* r = child_record(active_child());
+  if (r != nullptr) {
+    r->text_lock.lock();
+    r->drawing_lock.lock();
+  }
+  if (SetState(kProgramStatePaused) != 0) PauseApplication();
+  if (r != nullptr) {
+    r->text_lock.unlock();
+    GdiFlush();
+    r->drawing_lock.unlock();
+  }
+  HANDLE self = g_pause_thread.exchange(nullptr);
+  if (self != nullptr) CloseHandle(self);
+  return 0;
+}
+
+[[noreturn]] void shell_stop(const std::string& report) {
+  rt::finish();
+  const std::string caption = shell_state().program_name + " Run-Time Error";
+  MessageBoxA(shell_state().frame, report.c_str(), caption.c_str(), MB_OK | MB_ICONHAND | MB_TASKMODAL);
+  NiceExit(1);
+  ExitProcess(1);
+}
+
+}  // namespace
+
+void SetStatusBar(int state) {
+  if (state < kProgramStateRunning || state > kProgramStateFinished) {
+    warning_box(6, __FILE__, __LINE__);
+    return;
+  }
+  shell_state().program_state.store(state);
+  show_state_word(state);
+}
+
+int SetState(int state) {
+  if (shell_state().program_state.load() == kProgramStateFinished) return 0;
+  if (state != kProgramStateRunning && state != kProgramStatePaused) return 0;
+  SetStatusBar(state);
+  return 1;
+}
+
+void show_state_word_again() { show_state_word(GetState()); }
+
+int GetState() { return shell_state().program_state.load(); }
+
+void SetStatusText(const char* text) {
+  std::lock_guard<std::mutex> lock(g_message_lock);
+  if (text != nullptr) {
+    if (g_has_message && g_input_pending) {
+      g_saved_message = text;
+      g_has_saved = true;
+      return;
+    }
+    if (g_has_message) {
+      g_saved_message = g_message;
+      g_has_saved = true;
+    }
+    g_message = text;
+    g_has_message = true;
+  } else if (g_input_pending) {
+    g_has_saved = false;
+    g_saved_message.clear();
+    return;
+  } else {
+    g_message = g_has_saved ? g_saved_message : std::string();
+    g_has_message = g_has_saved;
+    g_has_saved = false;
+    g_saved_message.clear();
+  }
+  show_status_message(g_has_message ? g_message.c_str() : "");
+}
+
+void set_input_pending(bool pending) {
+  std::lock_guard<std::mutex> lock(g_message_lock);
+  g_input_pending = pending;
+}
+
+int SetExit(int mode) {
+  if (mode < kExitPrompt || mode > kExitKeepWindows) return -1;
+  shell_state().exit_mode.store(mode);
+  return 0;
+}
+
+int GetExit() { return shell_state().exit_mode.load(); }
+
+void PauseApplication() {
+  set_user_items_enabled(false);
+  for (HANDLE t : registered_threads()) SuspendThread(t);
+}
+
+void ResumeApplication() {
+  set_user_items_enabled(true);
+  for (HANDLE t : registered_threads()) ResumeThread(t);
+}
+
+void pause_command() {
+  const int state = GetState();
+  if (state == kProgramStatePaused) {
+    g_paused_before = true;
+    return;
+  }
+  if (state == kProgramStateFinished) {
+    if (SetState(kProgramStatePaused) != 0) PauseApplication();
+    return;
+  }
+  if (g_pause_thread.load() != nullptr) return;
+  HANDLE t = CreateThread(nullptr, 0, pause_thread, nullptr, CREATE_SUSPENDED, nullptr);
+  if (t == nullptr) return;
+  g_pause_thread.store(t);
+  ResumeThread(t);
+}
+
+void resume_command() {
+  end_selection_modes();
+  if (g_paused_before) {
+    g_paused_before = false;
+    return;
+  }
+  if (SetState(kProgramStateRunning) != 0) ResumeApplication();
+}
+
+int NiceExit(int code) {
+  if (active_child() != nullptr) grey_program_items();
+  return ProgramExit(code);
+}
+
+int ProgramExit(int code) {
+  SetStatusBar(kProgramStateFinished);
+  const int mode = GetExit();
+  if (mode == kExitPrompt) {
+    const std::string text = "Program Terminated with exit code " + std::to_string(code) + "\nExit Window?";
+    const int answer = MessageBoxA(shell_state().mdi_client, text.c_str(), shell_state().program_name.c_str(),
+                                   MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
+    if (answer != IDYES) pump_until_quit();
+  } else if (mode == kExitKeepWindows) {
+    pump_until_quit();
+  }
+  PostMessageA(shell_state().frame, WM_CLOSE, 0, 0);
+  return 0;
+}
+
+void ExitCommand() {
+  show_minimal_menu_bar();
+  if (!PostMessageA(shell_state().frame, WM_CLOSE, 0, 0)) error_box(5, __FILE__, __LINE__);
+}
+
+void install_shell_stop_routine() { rt::set_stop_routine(shell_stop); }
+
+}  // namespace shell

@@ -1,0 +1,139 @@
+// Status bar window: two static panes laid out on the system font's
+// character width, framed as sunken boxes on a light gray bar.
+#include "shell/frame/status_bar.h"
+
+#include <string>
+
+#include "shell/startup/shell_state.h"
+
+namespace shell {
+namespace {
+
+constexpr int kStatePaneId = 1;
+constexpr int kMessagePaneId = 2;
+
+struct BarMetrics {
+  int char_width = 8;
+  int char_height = 16;
+};
+BarMetrics g_metrics;
+HWND g_state_pane = nullptr;
+HWND g_message_pane = nullptr;
+
+void measure_system_font(HWND hwnd) {
+  HDC dc = GetDC(hwnd);
+  HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+  TEXTMETRICA tm;
+  if (GetTextMetricsA(dc, &tm)) {
+    g_metrics.char_width = tm.tmAveCharWidth;
+    g_metrics.char_height = tm.tmHeight + tm.tmExternalLeading;
+  }
+  SelectObject(dc, old);
+  ReleaseDC(hwnd, dc);
+}
+
+void lay_out_panes(HWND hwnd) {
+  RECT rc;
+  GetClientRect(hwnd, &rc);
+  const int a = g_metrics.char_width;
+  const int h = g_metrics.char_height;
+  MoveWindow(g_state_pane, a + 1, 3, 9 * a - 1, h + 2, TRUE);
+  MoveWindow(g_message_pane, 11 * a + 1, 3, rc.right - a - (11 * a + 1), h + 2, TRUE);
+}
+
+void draw_sunken_box(HDC dc, int left, int top, int right, int bottom) {
+  HGDIOBJ old = SelectObject(dc, GetStockObject(BLACK_PEN));
+  MoveToEx(dc, left, bottom, nullptr);
+  LineTo(dc, left, top);
+  LineTo(dc, right, top);
+  SelectObject(dc, GetStockObject(WHITE_PEN));
+  LineTo(dc, right, bottom);
+  LineTo(dc, left, bottom);
+  SelectObject(dc, old);
+}
+
+void paint_bar(HWND hwnd) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  RECT rc;
+  GetClientRect(hwnd, &rc);
+  HPEN grey = CreatePen(PS_SOLID, 1, RGB(175, 175, 175));
+  HGDIOBJ old = SelectObject(dc, grey);
+  MoveToEx(dc, 0, 0, nullptr);
+  LineTo(dc, rc.right, 0);
+  SelectObject(dc, GetStockObject(WHITE_PEN));
+  MoveToEx(dc, 0, 1, nullptr);
+  LineTo(dc, rc.right, 1);
+  SelectObject(dc, old);
+  DeleteObject(grey);
+  const int a = g_metrics.char_width;
+  const int h = g_metrics.char_height;
+  draw_sunken_box(dc, a, 2, 10 * a, h + 5);
+  draw_sunken_box(dc, 11 * a, 2, rc.right - a, h + 5);
+  EndPaint(hwnd, &ps);
+}
+
+LRESULT CALLBACK status_bar_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  switch (msg) {
+    case WM_CREATE: {
+      measure_system_font(hwnd);
+      const auto instance = shell_state().instance;
+      g_state_pane = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, hwnd,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatePaneId)), instance, nullptr);
+      g_message_pane = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+                                     hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessagePaneId)),
+                                     instance, nullptr);
+      return 0;
+    }
+    case WM_SIZE:
+      lay_out_panes(hwnd);
+      return 0;
+    case WM_PAINT:
+      paint_bar(hwnd);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      SetBkColor(reinterpret_cast<HDC>(wparam), RGB(192, 192, 192));
+      return reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH));
+    default:
+      return DefWindowProcA(hwnd, msg, wparam, lparam);
+  }
+}
+
+}  // namespace
+
+bool register_status_bar_class() {
+  static const std::string name = shell_state().program_name + "STATUSBAR";
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = status_bar_proc;
+  wc.hInstance = shell_state().instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+  wc.lpszClassName = name.c_str();
+  return RegisterClassA(&wc) != 0;
+}
+
+HWND create_status_bar(HWND frame) {
+  const std::string name = shell_state().program_name + "STATUSBAR";
+  return CreateWindowA(name.c_str(), nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, frame,
+                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)), shell_state().instance,
+                       nullptr);
+}
+
+int status_bar_height() {
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  const int font = g_metrics.char_height + 6;
+  return caption > font ? caption : font;
+}
+
+void show_state_word(int state) {
+  static const char* const kWords[] = {"Running", "Paused", "Finished"};
+  if (state < 0 || state > 2 || g_state_pane == nullptr) return;
+  SetWindowTextA(g_state_pane, kWords[state]);
+  if (shell_state().status_bar_shown) UpdateWindow(shell_state().status_bar);
+}
+
+void show_status_message(const char* text) {
+  if (g_message_pane != nullptr) SetWindowTextA(g_message_pane, text != nullptr ? text : "");
+}
+
+}  // namespace shell

@@ -1,0 +1,127 @@
+// Active windows. The default window is chosen under the default-window
+// lock, which wggetactive also passes through so that it never sees a
+// default window being replaced.
+#include "shell/units/active_window.h"
+
+#include <atomic>
+#include <mutex>
+#include <string>
+
+#include "shell/child/child_record.h"
+#include "shell/child/child_window.h"
+#include "shell/child/full_screen.h"
+#include "shell/frame/error_boxes.h"
+#include "shell/graphics/graphics_status.h"
+#include "shell/startup/shell_state.h"
+#include "shell/startup/thread_registry.h"
+#include "shell/units/window_table.h"
+
+namespace shell {
+namespace {
+
+std::recursive_mutex g_default_lock;
+std::atomic<int> g_default_window{kFirstWindowNumber};
+std::atomic<int> g_last_made_active{kNoWindow};
+std::atomic<HWND> g_active_child{nullptr};
+
+bool usable(int number) {
+  ChildRecord* r = record_of(number);
+  return r != nullptr && !r->kept_after_close;
+}
+
+void make_active(int number) {
+  if (ThreadRecord* t = GetThreadLocal()) t->active_window = number;
+  g_last_made_active.store(number);
+}
+
+}  // namespace
+
+int default_window() { return g_default_window.load(); }
+
+int wgsetactive(int number) {
+  if (number == kSelectDefaultWindow) {
+    std::lock_guard<std::recursive_mutex> lock(g_default_lock);
+    int d = g_default_window.load();
+    if (!usable(d)) {
+      d = wgopen(nullptr);
+      if (d == kNoWindow) return 0;
+      g_default_window.store(d);
+    }
+    make_active(d);
+    return 1;
+  }
+  if (!window_number_in_range(number) || !usable(number)) {
+    set_graphics_status(kStatusError);
+    return 0;
+  }
+  make_active(number);
+  return 1;
+}
+
+int wggetactive() {
+  { std::lock_guard<std::recursive_mutex> lock(g_default_lock); }
+  if (on_gui_thread()) {
+    const int last = g_last_made_active.load();
+    if (last != kNoWindow) return last;
+  }
+  ThreadRecord* t = GetThreadLocal();
+  return t != nullptr ? t->active_window : kNoWindow;
+}
+
+int SetIOFOCUS(int number) {
+  HWND hwnd = window_of(number);
+  if (hwnd == nullptr) return 0;
+  ChildRecord* r = child_record(hwnd);
+  if (r == nullptr) {
+    MessageBoxA(nullptr, "InvalidHandle", "ERROR", MB_OK | MB_TASKMODAL);
+    return 0;
+  }
+  r->iofocus = true;
+  g_last_made_active.store(number);
+  return 1;
+}
+
+int ActivateChild(int number) {
+  HWND hwnd = window_of(number);
+  ChildRecord* r = child_record(hwnd);
+  if (r == nullptr || r->kept_after_close) return -1;
+  if (g_active_child.load() != hwnd) {
+    SendMessageA(shell_state().mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd), 0);
+  }
+  return 0;
+}
+
+int CloseUnitWindow(int number, bool keep) {
+  HWND hwnd = window_of(number);
+  ChildRecord* r = child_record(hwnd);
+  if (r == nullptr) {
+    set_graphics_status(kStatusError);
+    return -1;
+  }
+  if (r->iofocus && g_last_made_active.load() == number) g_last_made_active.store(kNoWindow);
+  if (r->in_full_screen()) SendMessageA(r->full_screen, WM_KEYDOWN, VK_RETURN, 0);
+  if (keep) {
+    HMENU system_menu = GetSystemMenu(hwnd, FALSE);
+    AppendMenuA(system_menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(system_menu, MF_STRING, SC_CLOSE, "&Close\tCtrl+F4");
+    r->title += "-Closed";
+    SetWindowTextA(hwnd, r->title.c_str());
+    r->kept_after_close = true;
+  } else {
+    destroy_child_window(hwnd);
+  }
+  ThreadRecord* t = GetThreadLocal();
+  if (t != nullptr && t->active_window == number) wgsetactive(kSelectDefaultWindow);
+  return 0;
+}
+
+void note_active_child(HWND hwnd) { g_active_child.store(hwnd); }
+
+void forget_active_child(HWND hwnd) {
+  HWND expected = hwnd;
+  g_active_child.compare_exchange_strong(expected, nullptr);
+}
+
+HWND active_child() { return g_active_child.load(); }
+
+}  // namespace shell

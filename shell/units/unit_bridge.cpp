@@ -1,0 +1,169 @@
+// Units to windows. Console units (and output without a unit) use the
+// default window; a window unit writes to its own window. With the
+// I/O-focus option the unit's window is made active and given the focus
+// before every record.
+#include "shell/units/unit_bridge.h"
+
+#include <windows.h>
+
+#include "runtime/units.h"
+#include "shell/child/child_record.h"
+#include "shell/child/keyboard_input.h"
+#include "shell/child/text_output.h"
+#include "shell/startup/shell_state.h"
+#include "shell/units/active_window.h"
+#include "shell/units/unit_services.h"
+#include "shell/units/window_table.h"
+
+namespace shell {
+namespace {
+
+WindowConsole g_console;
+
+bool is_console(const rt::UnitConnection& c) { return rt::is_console_kind(c.kind); }
+
+// Makes the unit's window active and focused when it has the I/O focus.
+bool prepare_window(const rt::UnitConnection& c, int window) {
+  if (!c.iofocus) return true;
+  if (wgsetactive(window) == 0) return false;
+  ActivateChild(window);
+  return true;
+}
+
+}  // namespace
+
+int window_for(const rt::UnitConnection& c) {
+  if (c.window_unit) return c.window;
+  if (!is_console(c)) return kNoWindow;
+  // The default window, opened anew when it was closed.
+  const int d = default_window();
+  if (window_of(d) == nullptr) {
+    const int active = wggetactive();
+    if (wgsetactive(kSelectDefaultWindow) == 0) return kNoWindow;
+    const int opened = default_window();
+    if (active != opened) wgsetactive(active);
+    return opened;
+  }
+  return d;
+}
+
+bool WindowConsole::connect(rt::UnitConnection& c, const std::optional<std::string>& title,
+                            std::optional<bool> iofocus, std::string& error) {
+  if (c.kind != rt::DeviceKind::kWindow) {
+    if (iofocus) c.iofocus = *iofocus;
+    return true;
+  }
+  const std::string caption = title ? *title : "Unit " + std::to_string(c.unit);
+  const int window = wgopen(caption.c_str());
+  if (window == kNoWindow) {
+    error = "no window could be opened";
+    return false;
+  }
+  c.window = window;
+  c.window_unit = true;
+  c.iofocus = iofocus.value_or(true);
+  if (c.iofocus) {
+    SetIOFOCUS(window);
+    if (wgsetactive(window) == 0) {
+      error = "the window could not be made active";
+      return false;
+    }
+  }
+  return true;
+}
+
+bool WindowConsole::write(const rt::UnitConnection& c, std::string_view bytes) {
+  const int window = window_for(c);
+  if (window == kNoWindow || !prepare_window(c, window)) return false;
+  const auto length = static_cast<std::int32_t>(bytes.size());
+  return Write(bytes.data(), length, window, 0) == length;
+}
+
+rt::DeviceRead WindowConsole::read_line(const rt::UnitConnection& c, std::string& line) {
+  const int window = window_for(c);
+  if (window == kNoWindow || !prepare_window(c, window)) return rt::DeviceRead::kError;
+  return read_window_line(window, line) ? rt::DeviceRead::kOk : rt::DeviceRead::kError;
+}
+
+void WindowConsole::disconnect(rt::UnitConnection& c, bool keep) {
+  if (c.window_unit) CloseUnitWindow(c.window, keep);
+}
+
+bool WindowConsole::prompt_file_name(int unit, std::string& name) {
+  char buffer[256] = {};
+  const std::string title = "Open: Select File for Unit " + std::to_string(unit);
+  for (;;) {
+    buffer[0] = '\0';
+    if (GetFileName(buffer, sizeof buffer, title.c_str())) {
+      name = buffer;
+      return true;
+    }
+    const int answer = MessageBoxA(shell_state().frame, "A File Must be Selected\r\rTerminate Program?",
+                                   "File Open Error",
+                                   MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_DEFBUTTON2);
+    if (answer == IDYES) return false;
+  }
+}
+
+bool GetFileName(char* buffer, int size, const char* title) {
+  OPENFILENAMEA ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = shell_state().frame;
+  ofn.lpstrFilter = "Text files(*.txt)\0*.txt\0Data Files(*.dat)\0*.dat\0All Files(*.*)\0*.*\0\0";
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = buffer;
+  ofn.nMaxFile = static_cast<DWORD>(size);
+  ofn.lpstrTitle = title;
+  ofn.Flags = OFN_CREATEPROMPT | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+  return GetOpenFileNameA(&ofn) != 0 && buffer[0] != '\0';
+}
+
+void install_window_console() { rt::set_console_device(&g_console); }
+
+void complete_active_window_line() {
+  const int active = wggetactive();
+  const int d = default_window();
+  rt::complete_pending_lines([&](const rt::UnitConnection& c) {
+    return c.window_unit ? c.window == active : (is_console(c) && active == d);
+  });
+}
+
+}  // namespace shell
+
+using namespace shell;
+
+std::int32_t GETHANDLEQQ(std::int32_t unit) {
+  const std::optional<rt::UnitConnection> c = rt::device_connection(unit, true);
+  if (!c) return -1;
+  if (c->window_unit) return c->window;
+  if (rt::is_console_kind(c->kind)) return default_window();
+  return -1;
+}
+
+std::int32_t GETUNITQQ(std::int32_t window_number) {
+  if (window_number == default_window()) return 0;
+  const std::optional<rt::UnitConnection> c = rt::unit_for_window(window_number);
+  return c ? c->unit : -1;
+}
+
+std::int32_t GETHWNDQQ(std::int32_t unit) {
+  if (unit == kFramePseudoUnit) {
+    return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(shell_state().frame));
+  }
+  HWND hwnd = window_of(GETHANDLEQQ(unit));
+  return hwnd != nullptr ? static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(hwnd)) : -1;
+}
+
+std::int32_t FOCUSQQ(std::int32_t unit) {
+  const int window = GETHANDLEQQ(unit);
+  if (window == -1 || wgsetactive(window) == 0) return -1;
+  return ActivateChild(window);
+}
+
+std::int32_t INQFOCUSQQ(std::int32_t& unit) {
+  HWND hwnd = reinterpret_cast<HWND>(SendMessageA(shell_state().mdi_client, WM_MDIGETACTIVE, 0, 0));
+  const ChildRecord* r = child_record(hwnd);
+  const int window = r != nullptr && !r->kept_after_close ? window_number_of(hwnd) : kNoWindow;
+  unit = window == kNoWindow ? -1 : GETUNITQQ(window);
+  return unit == -1 ? -1 : 0;
+}
