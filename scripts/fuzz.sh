@@ -16,9 +16,11 @@ cmake -S "$root" -B "$build" \
   -DBVRANK_FUZZ=ON -DBUILD_TESTING=OFF -DBVRANK_BENCH=OFF >/dev/null
 cmake --build "$build" --target record_reader_fuzz -j"$(nproc)"
 
-rm -rf "$work/corpus"
-mkdir -p "$work/corpus" "$work/artifacts"
+rm -rf "$work/corpus" "$work/tmp"
+mkdir -p "$work/corpus" "$work/artifacts" "$work/tmp"
 cp "$root"/tests/fuzz/corpus/* "$work/corpus/"
+# The target's scratch files (its input file and report) go here too.
+export TMPDIR=$work/tmp
 
 set +e
 # Inputs up to 8 KB hold about a hundred records, enough for several chains

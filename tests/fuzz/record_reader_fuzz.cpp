@@ -545,8 +545,15 @@ void check_analysis(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char dir[] = "/tmp/bvrank-fuzz-XXXXXX";
-  if (mkdtemp(dir) == nullptr) fail("cannot create a scratch directory");
+  // Under TMPDIR when set (scripts/fuzz.sh points it into the build tree, so
+  // a crash or an interrupted run leaves nothing in /tmp), unless that would
+  // make the input path too long for the analysis' 100-character names.
+  std::string dir = "/tmp";
+  if (const char* t = std::getenv("TMPDIR"); t != nullptr && *t != '\0' && std::strlen(t) < 60) {
+    dir = t;
+  }
+  dir += "/bvrank-fuzz-XXXXXX";
+  if (mkdtemp(dir.data()) == nullptr) fail("cannot create a scratch directory in " + dir);
   g_dir = dir;
   std::atexit(remove_scratch_dir);
   rt::set_console_device(&g_console);
