@@ -220,15 +220,16 @@ bool start_writing(Unit& u) {
   return true;
 }
 
+// Records are buffered; a failure that shows only when the buffer is
+// written out is reported by the CLOSE, so it still stops the program.
 IoStatus write_file_record(Unit& u, int number, std::string_view record) {
-  const std::string label = unit_label(number, u.path);
-  if (u.action == Action::kRead) return IoStatus::error("write failed: " + label + ": read-only");
-  if (!start_writing(u)) return IoStatus::error("write failed: " + label + ": " + system_reason());
-  const bool written = std::fwrite(record.data(), 1, record.size(), u.file) == record.size() &&
-                       std::fwrite("\r\n", 1, 2, u.file) == 2;
-  if (!written || std::fflush(u.file) != 0) {
-    return IoStatus::error("write failed: " + label + ": " + system_reason());
+  if (u.action == Action::kRead) {
+    return IoStatus::error("write failed: " + unit_label(number, u.path) + ": read-only");
   }
+  const bool written = start_writing(u) &&
+                       std::fwrite(record.data(), 1, record.size(), u.file) == record.size() &&
+                       std::fwrite("\r\n", 1, 2, u.file) == 2;
+  if (!written) return IoStatus::error("write failed: " + unit_label(number, u.path) + ": " + system_reason());
   return IoStatus::ok();
 }
 

@@ -61,3 +61,15 @@ TEST(FieldReader, FirstBadFieldStopsConversionAndIsReported) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RealField, LongDigitStringsRoundCorrectly) {
+  // More significant digits than a 64-bit integer holds; the first lies
+  // just above a point halfway between two floats.
+  EXPECT_EQ(rt::parse_real_field("100000006402134245377", 0), 100000010800180756480.0f);
+  // Just above the largest float by more than half a unit: out of range.
+  EXPECT_FALSE(rt::parse_real_field("340282356779733661637539395458142568448", 0).has_value());
+}
+
+}  // namespace

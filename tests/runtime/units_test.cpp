@@ -163,3 +163,36 @@ TEST_F(UnitsTest, ConsoleWriteFailureIsAnError) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(UnitsTest, LongRecordsAndLineEndsAcrossReadBlocks) {
+  // A record longer than the 64 KiB read block, and a CR LF split across
+  // the block boundary.
+  const std::string long_record(70000, 'x');
+  std::string content = long_record + "\r\n";
+  content += std::string(65536 - content.size() % 65536 - 1, 'y') + "\r\nlast";
+  const std::string path = dir.write("blocks.txt", content);
+  ASSERT_TRUE(rt::open_unit(request(1, path, rt::FileStatus::kOld, rt::Action::kRead)).is_ok());
+  std::string rec;
+  ASSERT_TRUE(rt::read_record(1, rec).is_ok());
+  EXPECT_EQ(rec, long_record);
+  ASSERT_TRUE(rt::read_record(1, rec).is_ok());
+  EXPECT_EQ(rec, std::string(65536 - (long_record.size() + 2) % 65536 - 1, 'y'));
+  ASSERT_TRUE(rt::read_record(1, rec).is_ok());
+  EXPECT_EQ(rec, "last");
+  EXPECT_TRUE(rt::read_record(1, rec).is_end());
+}
+
+TEST_F(UnitsTest, WriteFailureIsReportedAtTheLatestByClose) {
+#ifndef _WIN32
+  if (!testing_support::file_exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  ASSERT_TRUE(rt::open_unit(request(2, "/dev/full", rt::FileStatus::kOld)).is_ok());
+  rt::IoStatus s = rt::write_record(2, "lost");
+  for (int i = 0; i < 10000 && s.is_ok(); ++i) s = rt::write_record(2, std::string(100, 'z'));
+  if (s.is_ok()) s = rt::close_unit(2);
+  EXPECT_TRUE(s.is_error());
+#endif
+}
+
+}  // namespace

@@ -1,0 +1,29 @@
+// Helpers for the shell's in-process tests: the default window's record and
+// its text buffer as screen lines, and the frame and window handles.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace shell {
+struct ChildRecord;
+}
+
+namespace shell_test {
+
+// SETWSIZEQQ for unit 0 made from INITIALSETTINGS.
+extern std::int32_t g_child_size_during_settings;
+
+shell::ChildRecord* default_record();
+// The text buffer of `r` as screen lines, rows 1 to its text rows; cells
+// never written read as blanks, trailing blanks cut.
+std::vector<std::string> screen_lines(const shell::ChildRecord& r);
+std::string window_title(HWND hwnd);
+// Configures the active window as bvrank does: 695 x 895 pixels, the rest
+// chosen by the shell; the result of the first SETWINDOWCONFIG.
+std::int32_t configure_like_bvrank();
+
+}  // namespace shell_test
