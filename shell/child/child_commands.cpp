@@ -38,7 +38,48 @@ void run_user_item(int command) {
   if (routine != nullptr) routine(&checked);
 }
 
+bool present(CommandId command) {
+  std::lock_guard<std::recursive_mutex> lock(menu_lock());
+  return menu_model().presence().present(command);
+}
+
+bool enabled_in_bar(CommandId command) {
+  std::lock_guard<std::recursive_mutex> lock(menu_lock());
+  return menu_model().enabled_in_bar(command);
+}
+
 }  // namespace
+
+bool on_control_key(HWND child, int character) {
+  switch (character) {
+    case 3:  // Ctrl+C
+      if (present(kCmdExit)) on_child_command(child, kCmdExit);
+      return true;
+    case 19:  // Ctrl+S
+      if (present(kCmdPause)) on_child_command(child, kCmdPause);
+      return true;
+    case 17:  // Ctrl+Q
+      if (present(kCmdPause)) on_child_command(child, kCmdResume);
+      return true;
+    case 27:  // Escape always resumes
+      on_child_command(child, kCmdResume);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool on_menu_key(HWND child, int key, bool alt) {
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  CommandId command = 0;
+  if (alt && key == VK_RETURN) command = kCmdFullScreen;
+  if (!alt && key == VK_INSERT && ctrl) command = kCmdCopy;
+  if (!alt && key == VK_INSERT && shift) command = kCmdPaste;
+  if (command == 0 || !enabled_in_bar(command)) return false;
+  on_child_command(child, command);
+  return true;
+}
 
 void on_child_command(HWND child, int command) {
   if (in_help_mode()) {

@@ -7,6 +7,7 @@
 #include "shell/child/child_record.h"
 #include "shell/child/child_view.h"
 #include "shell/child/full_screen.h"
+#include "shell/child/keyboard_input.h"
 #include "shell/frame/frame_window.h"
 #include "shell/startup/shell_state.h"
 #include "shell/units/active_window.h"
@@ -121,8 +122,16 @@ LRESULT CALLBACK child_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_SYSCOMMAND:
       return on_sys_command(hwnd, msg, wparam, lparam);
     case WM_KEYDOWN:
+      if (on_menu_key(hwnd, static_cast<int>(wparam), false)) return 0;
       if (on_scroll_key(hwnd, static_cast<int>(wparam))) return 0;
       break;
+    case WM_SYSKEYDOWN:
+      if (on_menu_key(hwnd, static_cast<int>(wparam), true)) return 0;
+      break;
+    case WM_CHAR:
+      if (on_control_key(hwnd, static_cast<int>(wparam))) return 0;
+      deliver_key_to_waiting_read(hwnd, static_cast<int>(wparam));
+      return 0;
     case WM_COMMAND:
       on_child_command(hwnd, LOWORD(wparam));
       return 0;

@@ -47,7 +47,30 @@ void on_frame_command(HWND hwnd, int command) {
     on_child_command(child, command);
     return;
   }
+  if (in_help_mode()) show_help_for_command(command);
   (void)hwnd;
+}
+
+// F1 over a highlighted menu item: the menu closes, help mode starts and the
+// item is chosen, so that its command shows its help topic.
+UINT g_highlighted_command = 0;
+HHOOK g_menu_hook = nullptr;
+
+LRESULT CALLBACK menu_filter(int code, WPARAM wparam, LPARAM lparam) {
+  const MSG* msg = reinterpret_cast<const MSG*>(lparam);
+  if (code == MSGF_MENU && msg->message == WM_KEYDOWN && msg->wParam == VK_F1 && g_highlighted_command != 0) {
+    enter_help_mode();
+    EndMenu();
+    PostMessageA(shell_state().frame, WM_COMMAND, g_highlighted_command, 0);
+    return 1;
+  }
+  return CallNextHookEx(g_menu_hook, code, wparam, lparam);
+}
+
+void on_menu_select(WPARAM wparam) {
+  const UINT flags = HIWORD(wparam);
+  const bool command_item = flags != 0xFFFF && (flags & (MF_POPUP | MF_SEPARATOR | MF_SYSMENU)) == 0;
+  g_highlighted_command = command_item ? LOWORD(wparam) : 0;
 }
 
 LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -65,6 +88,9 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
         on_frame_command(hwnd, LOWORD(wparam));
         return 0;
       }
+      break;
+    case WM_MENUSELECT:
+      on_menu_select(wparam);
       break;
     case WM_INITMENUPOPUP:
       update_menu_states(reinterpret_cast<HMENU>(wparam));
@@ -93,6 +119,12 @@ bool register_frame_class() {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
   wc.lpszClassName = name.c_str();
   return RegisterClassA(&wc) != 0;
+}
+
+void install_menu_help_hook() {
+  if (g_menu_hook == nullptr) {
+    g_menu_hook = SetWindowsHookExA(WH_MSGFILTER, menu_filter, nullptr, GetCurrentThreadId());
+  }
 }
 
 HWND create_frame_window(HINSTANCE instance, const std::string& title) {

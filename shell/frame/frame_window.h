@@ -15,6 +15,9 @@ std::string frame_class_name();
 // Creates the frame (and with it the MDI client) from the frame size request.
 HWND create_frame_window(HINSTANCE instance, const std::string& title);
 
+// F1 on a highlighted menu item starts help mode (GUI thread).
+void install_menu_help_hook();
+
 // Places the status bar along the bottom and the MDI client above it.
 void lay_out_frame();
 

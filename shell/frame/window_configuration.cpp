@@ -140,7 +140,11 @@ bool configure(ChildRecord& r, WindowConfig& request) {
 void ensure_configured(ChildRecord& r) {
   if (r.configured || r.kept_after_close) return;
   WindowConfig request = default_window_config();
-  if (!configure(r, request)) configure(r, request);  // the corrected default is always acceptable
+  configure_window(r, request);
+}
+
+bool configure_window(ChildRecord& r, WindowConfig& request) {
+  return configure(r, request) || configure(r, request);  // a corrected request is acceptable
 }
 
 }  // namespace shell

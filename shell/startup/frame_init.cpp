@@ -118,6 +118,7 @@ int FrameInit(const char* name, int, int, HINSTANCE instance, int show) {
     if (s.frame != nullptr && s.mdi_client == nullptr) fatal_box(5, __FILE__, __LINE__);
     return -1;
   }
+  install_menu_help_hook();
   s.status_bar = create_status_bar(s.frame);
   if (s.status_bar != nullptr) ShowWindow(s.status_bar, SW_SHOW);
   lay_out_frame();
