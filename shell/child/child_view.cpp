@@ -132,29 +132,36 @@ void update_scroll_bars(HWND hwnd) {
   ChildRecord* r = child_record(hwnd);
   if (r == nullptr) return;
   const bool hide = r->fit || r->iconic || IsIconic(shell_state().frame) || !r->configured;
-  // Showing or hiding one bar changes the client area, so repeat until stable.
-  for (int pass = 0; pass < 3; ++pass) {
+  // Showing or hiding one bar changes the client area: settle the ranges
+  // first, then clamp the positions once against the final ranges.
+  int range_x = -1, range_y = -1;
+  for (int pass = 0; pass < 4; ++pass) {
     RECT client;
     GetClientRect(hwnd, &client);
     r->view_width = client.right;
     r->view_height = client.bottom;
-    const int range_x = hide ? 0 : scroll_range(r->screen_width, r->view_width);
-    const int range_y = hide ? 0 : scroll_range(r->screen_height, r->view_height);
+    const int x = hide ? 0 : scroll_range(r->screen_width, r->view_width);
+    const int y = hide ? 0 : scroll_range(r->screen_height, r->view_height);
+    if (x == range_x && y == range_y) break;
+    range_x = x;
+    range_y = y;
+    SetScrollRange(hwnd, SB_HORZ, 0, range_x, FALSE);
+    SetScrollRange(hwnd, SB_VERT, 0, range_y, FALSE);
+  }
+  r->scroll_range_x = range_x;
+  r->scroll_range_y = range_y;
+  // With the bars hidden (fit mode, minimised) the 1:1 position is kept for
+  // the return to the 1:1 view.
+  if (!hide) {
     r->scroll_x = clamp_scroll(r->scroll_x, range_x);
     r->scroll_y = clamp_scroll(r->scroll_y, range_y);
-    const bool changed = range_x != r->scroll_range_x || range_y != r->scroll_range_y || pass == 0;
-    r->scroll_range_x = range_x;
-    r->scroll_range_y = range_y;
-    if (r->target == hwnd && !r->fit) {
-      r->offset_x = r->scroll_x;
-      r->offset_y = r->scroll_y;
-    }
-    if (!changed) break;
-    SetScrollRange(hwnd, SB_HORZ, 0, range_x, FALSE);
-    SetScrollPos(hwnd, SB_HORZ, r->scroll_x, TRUE);
-    SetScrollRange(hwnd, SB_VERT, 0, range_y, FALSE);
-    SetScrollPos(hwnd, SB_VERT, r->scroll_y, TRUE);
   }
+  if (r->target == hwnd && !r->fit) {
+    r->offset_x = r->scroll_x;
+    r->offset_y = r->scroll_y;
+  }
+  SetScrollPos(hwnd, SB_HORZ, hide ? 0 : r->scroll_x, TRUE);
+  SetScrollPos(hwnd, SB_VERT, hide ? 0 : r->scroll_y, TRUE);
 }
 
 void on_child_size(HWND hwnd, WPARAM size_type) {

@@ -99,7 +99,7 @@ int CloseUnitWindow(int number, bool keep) {
     return -1;
   }
   if (r->iofocus && g_last_made_active.load() == number) g_last_made_active.store(kNoWindow);
-  if (r->in_full_screen()) SendMessageA(r->full_screen, WM_KEYDOWN, VK_RETURN, 0);
+  if (r->in_full_screen()) SendMessageA(r->full_screen, WM_SYSKEYDOWN, VK_RETURN, 0);
   if (keep) {
     HMENU system_menu = GetSystemMenu(hwnd, FALSE);
     AppendMenuA(system_menu, MF_SEPARATOR, 0, nullptr);

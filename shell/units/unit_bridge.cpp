@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "runtime/units.h"
 #include "shell/child/child_record.h"
 #include "shell/child/keyboard_input.h"
@@ -89,7 +91,23 @@ void WindowConsole::disconnect(rt::UnitConnection& c, bool keep) {
   if (c.window_unit) CloseUnitWindow(c.window, keep);
 }
 
+// The words of the command line after the program's name answer the
+// file-name prompts first, one word per prompt, while any are left.
+bool next_command_line_word(std::string& word) {
+  static int next = 1;
+  while (next < __argc) {
+    std::string w = __argv[next++];
+    const std::size_t first = w.find_first_not_of(' ');
+    const std::size_t last = w.find_last_not_of(std::string(" \0", 2));
+    if (first == std::string::npos) return false;  // a blank word counts as no name
+    word = w.substr(first, last - first + 1);
+    return true;
+  }
+  return false;
+}
+
 bool WindowConsole::prompt_file_name(int unit, std::string& name) {
+  if (next_command_line_word(name)) return true;
   char buffer[256] = {};
   const std::string title = "Open: Select File for Unit " + std::to_string(unit);
   for (;;) {

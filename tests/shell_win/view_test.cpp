@@ -1,0 +1,75 @@
+// How the default window shows its virtual screen: scroll bars and
+// scrolling, Size To Fit, Full Screen, and scrolling the text window.
+#include <gtest/gtest.h>
+
+#include "shell/child/child_record.h"
+#include "shell/child/text_services.h"
+#include "shell/frame/menu_table.h"
+#include "shell/startup/shell_state.h"
+#include "shell_win/shell_test_support.h"
+
+namespace {
+
+class ViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    shell_test::configure_like_bvrank();
+    r = shell_test::default_record();
+    ASSERT_NE(r, nullptr);
+    // Give the child a client area smaller than its virtual screen.
+    SetWindowPos(r->hwnd, nullptr, 0, 0, 300, 300, SWP_NOZORDER | SWP_NOMOVE);
+  }
+  // Sends a menu command through the frame, as the menu does.
+  void command(int id) { SendMessageA(shell::shell_state().frame, WM_COMMAND, id, 0); }
+  shell::ChildRecord* r = nullptr;
+};
+
+TEST_F(ViewTest, ScrollBarsCoverTheVirtualScreen) {
+  RECT client;
+  GetClientRect(r->hwnd, &client);
+  EXPECT_EQ(r->scroll_range_x, 695 - client.right);
+  EXPECT_EQ(r->scroll_range_y, 895 - client.bottom);
+  SendMessageA(r->hwnd, WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(r->scroll_y, r->scroll_range_y);
+  SendMessageA(r->hwnd, WM_VSCROLL, SB_LINEUP, 0);
+  EXPECT_EQ(r->scroll_y, r->scroll_range_y - r->cell_height);
+  SendMessageA(r->hwnd, WM_KEYDOWN, VK_HOME, 0);
+  EXPECT_EQ(r->scroll_x, 0);
+}
+
+TEST_F(ViewTest, SizeToFitShowsEverythingAndReturnsToTheOldPosition) {
+  SendMessageA(r->hwnd, WM_VSCROLL, SB_PAGEDOWN, 0);
+  const int before = r->scroll_y;
+  command(shell::kCmdSizeToFit);
+  EXPECT_TRUE(r->fit);
+  EXPECT_EQ(r->scroll_range_x, 0);
+  EXPECT_EQ(r->scroll_range_y, 0);
+  SendMessageA(r->hwnd, WM_VSCROLL, SB_TOP, 0);  // ignored in fit mode
+  command(shell::kCmdSizeToFit);
+  EXPECT_FALSE(r->fit);
+  EXPECT_EQ(r->scroll_y, before);
+}
+
+TEST_F(ViewTest, FullScreenAndEscapeBack) {
+  command(shell::kCmdFullScreen);
+  ASSERT_TRUE(r->in_full_screen());
+  RECT rc;
+  GetWindowRect(r->full_screen, &rc);
+  EXPECT_EQ(rc.right - rc.left, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(r->target, r->full_screen);
+  SendMessageA(r->full_screen, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_FALSE(r->in_full_screen());
+  EXPECT_EQ(r->target, r->hwnd);
+}
+
+TEST_F(ViewTest, ScrollTextWindowDownBlanksTheTopRows) {
+  OUTTEXT("one\ntwo\nthree");
+  SCROLLTEXTWINDOW(-2);
+  const auto lines = shell_test::screen_lines(*r);
+  EXPECT_EQ(lines[0], "");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[2], "one");
+  EXPECT_EQ(lines[4], "three");
+}
+
+}  // namespace
