@@ -10,6 +10,7 @@
 
 #include "shell/child/child_record.h"
 #include "shell/frame/error_boxes.h"
+#include "shell/frame/frame_window.h"
 #include "shell/frame/help_file.h"
 #include "shell/frame/menu_lock.h"
 #include "shell/startup/program_hooks.h"
@@ -151,13 +152,7 @@ bool build_minimal_menu_bar() {
   return true;
 }
 
-void install_menu_bar() {
-  ShellState& s = shell_state();
-  if (s.menu_bar == nullptr) return;
-  SendMessageA(s.mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(s.menu_bar),
-               reinterpret_cast<LPARAM>(s.window_menu));
-  DrawMenuBar(s.frame);
-}
+void install_menu_bar() { show_standard_menu_bar(); }
 
 void update_menu_states(HMENU) {
   std::lock_guard<std::recursive_mutex> lock(menu_lock());
