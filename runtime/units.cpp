@@ -3,6 +3,7 @@
 // lock only guards finding, adding and removing units.
 #include "runtime/units.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,7 +22,7 @@ namespace {
 enum class LastOp { kNone, kRead, kWrite };
 
 struct Unit {
-  std::recursive_mutex mutex;  // a device may call back into the run-time
+  std::recursive_timed_mutex mutex;  // a device may call back into the run-time
   bool open = false;
   UnitConnection connection;  // for console and window units
   std::FILE* file = nullptr;  // for disk files
@@ -329,7 +330,7 @@ IoStatus read_device_record(Unit& u, std::string& record) {
 template <typename Op>
 IoStatus with_open_unit(int number, Action action, Op op) {
   std::shared_ptr<Unit> u = find_or_add(number);
-  std::lock_guard<std::recursive_mutex> lock(u->mutex);
+  std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
   if (!u->open) {
     IoStatus s = open_default(*u, number, action);
     if (!s.is_ok()) return s;
@@ -352,7 +353,7 @@ std::string file_name_text(std::string_view name) {
 
 IoStatus open_unit(const OpenRequest& request) {
   std::shared_ptr<Unit> u = find_or_add(request.unit);
-  std::lock_guard<std::recursive_mutex> lock(u->mutex);
+  std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
   if (u->open) {
     const std::string name = file_name_text(request.file);
     // OPEN of a console unit that names USER keeps the console connection.
@@ -369,7 +370,7 @@ IoStatus open_unit(const OpenRequest& request) {
 
 IoStatus close_unit(int unit, CloseStatus status) {
   std::shared_ptr<Unit> u = find_or_add(unit);
-  std::lock_guard<std::recursive_mutex> lock(u->mutex);
+  std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
   return close_locked(*u, unit, status);
 }
 
@@ -396,7 +397,7 @@ bool file_exists(std::string_view name) {
 
 std::optional<UnitConnection> device_connection(int unit, bool open_preconnected) {
   std::shared_ptr<Unit> u = find_or_add(unit);
-  std::lock_guard<std::recursive_mutex> lock(u->mutex);
+  std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
   if (!u->open && open_preconnected && is_preconnected(unit)) {
     if (!open_default(*u, unit, unit == 5 ? Action::kRead : Action::kWrite).is_ok()) {
       return std::nullopt;
@@ -414,7 +415,7 @@ std::map<int, std::shared_ptr<Unit>> table_snapshot() {
 
 std::optional<UnitConnection> unit_for_window(int window) {
   for (auto& [number, u] : table_snapshot()) {
-    std::lock_guard<std::recursive_mutex> lock(u->mutex);
+    std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
     if (number != kNoUnit && u->open && u->file == nullptr && u->connection.window_unit &&
         u->connection.window == window) {
       return u->connection;
@@ -425,7 +426,7 @@ std::optional<UnitConnection> unit_for_window(int window) {
 
 void complete_pending_lines(const std::function<bool(const UnitConnection&)>& shows_window) {
   for (auto& [number, u] : table_snapshot()) {
-    std::lock_guard<std::recursive_mutex> lock(u->mutex);
+    std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
     if (u->open && u->file == nullptr && u->connection.line_end_pending && shows_window(u->connection)) {
       complete_line(*u);
     }
@@ -434,7 +435,11 @@ void complete_pending_lines(const std::function<bool(const UnitConnection&)>& sh
 
 void finish() {
   for (auto& [number, u] : table_snapshot()) {
-    std::lock_guard<std::recursive_mutex> lock(u->mutex);
+    // A unit busy on another thread (which may itself be waiting for the
+    // thread that ends the program) is left to the end of the process
+    // rather than waited for.
+    std::unique_lock<std::recursive_timed_mutex> lock(u->mutex, std::defer_lock);
+    if (!lock.try_lock_for(std::chrono::milliseconds(250))) continue;
     (void)close_locked(*u, number, CloseStatus::kDefault);
   }
 }
