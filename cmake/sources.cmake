@@ -44,6 +44,8 @@ set(BVRANK_SHELL_MODEL_SOURCES
   shell/frame/menu_states.cpp
   shell/frame/menu_table.cpp
   shell/frame/menu_text.cpp
+  shell/frame/program_states.cpp
+  shell/frame/status_message.cpp
   shell/frame/user_items.cpp
   shell/frame/window_config.cpp
   shell/frame/window_size_math.cpp

@@ -14,6 +14,8 @@
 #include "shell/frame/error_boxes.h"
 #include "shell/frame/frame_window.h"
 #include "shell/frame/menus.h"
+#include "shell/frame/program_states.h"
+#include "shell/frame/status_message.h"
 #include "shell/frame/status_bar.h"
 #include "shell/startup/shell_state.h"
 #include "shell/startup/thread_registry.h"
@@ -23,12 +25,9 @@ namespace shell {
 namespace {
 
 std::mutex g_message_lock;
-std::string g_message;
-std::string g_saved_message;
-bool g_has_message = false;
-bool g_has_saved = false;
-bool g_input_pending = false;
-bool g_paused_before = false;
+StatusMessages g_messages;
+std::mutex g_state_lock;
+ProgramStates g_states;
 std::atomic<HANDLE> g_pause_thread{nullptr};
 
 // Serves the calling thread's messages until WM_QUIT.
@@ -73,51 +72,44 @@ void SetStatusBar(int state) {
     warning_box(6, __FILE__, __LINE__);
     return;
   }
+  {
+    std::lock_guard<std::mutex> lock(g_state_lock);
+    if (state == kProgramStateFinished) {
+      g_states.finish();
+    } else {
+      g_states.set_state(state);
+    }
+  }
   shell_state().program_state.store(state);
   show_state_word(state);
 }
 
 int SetState(int state) {
-  if (shell_state().program_state.load() == kProgramStateFinished) return 0;
-  if (state != kProgramStateRunning && state != kProgramStatePaused) return 0;
+  {
+    std::lock_guard<std::mutex> lock(g_state_lock);
+    if (g_states.state() == ProgramState::kFinished || (state != 0 && state != 1)) return 0;
+  }
   SetStatusBar(state);
   return 1;
 }
 
-void show_state_word_again() { show_state_word(GetState()); }
-
 int GetState() { return shell_state().program_state.load(); }
 
+void show_state_word_again() { show_state_word(GetState()); }
+
 void SetStatusText(const char* text) {
-  std::lock_guard<std::mutex> lock(g_message_lock);
-  if (text != nullptr) {
-    if (g_has_message && g_input_pending) {
-      g_saved_message = text;
-      g_has_saved = true;
-      return;
-    }
-    if (g_has_message) {
-      g_saved_message = g_message;
-      g_has_saved = true;
-    }
-    g_message = text;
-    g_has_message = true;
-  } else if (g_input_pending) {
-    g_has_saved = false;
-    g_saved_message.clear();
-    return;
-  } else {
-    g_message = g_has_saved ? g_saved_message : std::string();
-    g_has_message = g_has_saved;
-    g_has_saved = false;
-    g_saved_message.clear();
+  std::string shown;
+  {
+    std::lock_guard<std::mutex> lock(g_message_lock);
+    g_messages.set(text);
+    shown = g_messages.shown();
   }
-  show_status_message(g_has_message ? g_message.c_str() : "");
+  show_status_message(shown.c_str());
 }
 
 void set_input_pending(bool pending) {
   std::lock_guard<std::mutex> lock(g_message_lock);
-  g_input_pending = pending;
+  g_messages.set_input_pending(pending);
 }
 
 int SetExit(int mode) {
@@ -139,15 +131,12 @@ void ResumeApplication() {
 }
 
 void pause_command() {
-  const int state = GetState();
-  if (state == kProgramStatePaused) {
-    g_paused_before = true;
-    return;
+  PauseStep step;
+  {
+    std::lock_guard<std::mutex> lock(g_state_lock);
+    step = g_states.pause();
   }
-  if (state == kProgramStateFinished) {
-    if (SetState(kProgramStatePaused) != 0) PauseApplication();
-    return;
-  }
+  if (step != PauseStep::kPause) return;  // already paused (remembered) or finished
   if (g_pause_thread.load() != nullptr) return;
   HANDLE t = CreateThread(nullptr, 0, pause_thread, nullptr, CREATE_SUSPENDED, nullptr);
   if (t == nullptr) return;
@@ -157,11 +146,12 @@ void pause_command() {
 
 void resume_command() {
   end_selection_modes();
-  if (g_paused_before) {
-    g_paused_before = false;
-    return;
+  ResumeStep step;
+  {
+    std::lock_guard<std::mutex> lock(g_state_lock);
+    step = g_states.resume();
   }
-  if (SetState(kProgramStateRunning) != 0) ResumeApplication();
+  if (step == ResumeStep::kResume && SetState(kProgramStateRunning) != 0) ResumeApplication();
 }
 
 int NiceExit(int code) {
