@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# bvrank-cli.exe under Wine: the same screen lines (LF line ends) and the
+# same report file (CR LF) as the independent computation, and the exit
+# statuses of a failed analysis and of a usage error.
+# Usage: cli_windows_test.sh PATH/TO/bvrank-cli.exe TEST_DATA_DIR WINE_RUN
+set -u
+cli=$1
+data=$2
+wine_run=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+check() {
+  local what=$1; shift
+  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
+}
+
+cp "$data/pept.pdb" "$data/il2.pdb" "$work"/
+cd "$work" || exit 1
+"$wine_run" "$cli" pept.pdb >pept.stdout 2>/dev/null </dev/null
+check "pept: exit 0" test $? -eq 0
+check "pept: screen lines" cmp -s pept.stdout "$data/expected/pept.screen"
+check "pept: report file" cmp -s pept.out "$data/expected/pept.out"
+"$wine_run" "$cli" il2.pdb >/dev/null 2>il2.stderr </dev/null
+check "il2: exit 1" test $? -eq 1
+check "il2: message" grep -q "B values are ZERO" il2.stderr
+"$wine_run" "$cli" notes.txt >/dev/null 2>&1 </dev/null
+check "bad name: exit 2" test $? -eq 2
+[ "$failures" -eq 0 ]
