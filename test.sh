@@ -7,8 +7,14 @@ set -uo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
 
+started=$SECONDS
+phase() { echo "== $1 ($((SECONDS - started)) s so far)"; }
+
+phase "packages"
 scripts/install-deps.sh || { echo "0 passed, 1 failed"; exit 1; }
+phase "build"
 scripts/build.sh || { echo "0 passed, 1 failed"; exit 1; }
+phase "Wine prefix"
 scripts/wine-prefix.sh || { echo "0 passed, 1 failed"; exit 1; }
 
 source scripts/wine-env.sh
@@ -36,19 +42,20 @@ count_ctest() {  # adds the totals of a ctest summary log
   failed=$((failed + f))
 }
 
-echo "== native tests"
+phase "native tests"
 (cd build/native && ctest -j2 --timeout 300 --output-on-failure) 2>&1 | tee build/native-tests.log
 count_ctest build/native-tests.log
 
-echo "== Windows tests under Wine"
+phase "Windows tests under Wine"
 (cd build/windows && ctest -j2 --timeout 300 --output-on-failure) 2>&1 | tee build/windows-tests.log
 count_ctest build/windows-tests.log
 
 if [ -x scripts/fuzz.sh ]; then
-  echo "== fuzzing (short run)"
+  phase "fuzzing (short run)"
   if scripts/fuzz.sh 20; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 fi
 
 cd "$root"
+phase "done"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
