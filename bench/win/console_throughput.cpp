@@ -2,7 +2,8 @@
 // as bvrank configures it (695 x 895 pixels), takes 20 000 report lines
 // through the run-time's console output, alternating in rounds with a plain
 // window of the same client size that draws the same lines as a minimal
-// terminal does. Prints wall and CPU time of each, their medians and ratios;
+// terminal does (and with one that shows as much of them as the shell's
+// window). Prints wall and CPU time of each, their medians and ratios;
 // judges nothing. --rounds N sets the rounds, --breakdown adds runs that
 // enter the shell at lower levels and counts the GUI thread's messages.
 #include <windows.h>
@@ -32,7 +33,7 @@
 namespace {
 
 constexpr int kLineCount = 20000;
-constexpr int kDefaultRounds = 3;
+constexpr int kDefaultRounds = 5;
 
 struct Timing {
   double wall = -1;  // seconds
@@ -159,6 +160,17 @@ void print_counts(const char* what, const std::map<UINT, long>& counts) {
   std::printf("\n");
 }
 
+// The shell's default window with the client area it shows: the reference
+// with this area draws as few pixels on the screen as the shell does.
+winbench::TerminalGeometry as_shown_by_shell(const winbench::TerminalGeometry& geometry) {
+  winbench::TerminalGeometry shown = geometry;
+  RECT client = {};
+  GetClientRect(default_record()->hwnd, &client);
+  shown.view_width = client.right;
+  shown.view_height = client.bottom;
+  return shown;
+}
+
 // The runs that show where the shell's time goes.
 void breakdown(const std::vector<std::string>& lines, const winbench::TerminalGeometry& geometry) {
   std::printf("breakdown, one run each:\n");
@@ -171,17 +183,6 @@ void breakdown(const std::vector<std::string>& lines, const winbench::TerminalGe
   print_timing("reference, one thread serving messages", measure([&] {
                  return winbench::run_reference_terminal(geometry, lines,
                                                          winbench::ReferenceThreads::kSingleThread);
-               }));
-  // The shell's window shows only part of its bitmap; the reference with
-  // the same visible client area draws as few pixels on the screen.
-  winbench::TerminalGeometry shown = geometry;
-  RECT client = {};
-  GetClientRect(default_record()->hwnd, &client);
-  shown.view_width = client.right;
-  shown.view_height = client.bottom;
-  print_timing("reference, client area as the shell's", measure([&] {
-                 return winbench::run_reference_terminal(shown, lines,
-                                                         winbench::ReferenceThreads::kWindowThread);
                }));
 
   const DWORD gui = shell::shell_state().gui_thread_id;
@@ -196,6 +197,24 @@ void breakdown(const std::vector<std::string>& lines, const winbench::TerminalGe
   print_timing("shell, run-time output, messages counted", counted);
   print_counts("messages taken from the queue", g_posted);
   print_counts("messages sent to it", g_sent);
+}
+
+// Wall and CPU times of one contender over the rounds.
+struct Series {
+  const char* label;
+  std::vector<double> wall, cpu;
+  void add(const Timing& t) {
+    print_timing(label, t);
+    wall.push_back(t.wall);
+    cpu.push_back(t.cpu);
+  }
+};
+
+void print_ratio(const char* what, const Series& shell, const Series& reference) {
+  const double sw = median(shell.wall), rw = median(reference.wall);
+  const double sc = median(shell.cpu), rc = median(reference.cpu);
+  std::printf("console time ratio shell/reference (%s): wall %.2f, CPU %.2f\n", what,
+              rw > 0 ? sw / rw : 0.0, rc > 0 ? sc / rc : 0.0);
 }
 
 int rounds_from_arguments() {
@@ -232,41 +251,40 @@ void program_main() {
   }
   const std::vector<std::string> lines = winbench::make_report_lines(kLineCount);
   const int rounds = rounds_from_arguments();
-  RECT client = {};
-  GetClientRect(default_record()->hwnd, &client);
+  const winbench::TerminalGeometry shown = as_shown_by_shell(geometry);
   std::printf(
-      "console throughput: %d lines of %d characters, window %d x %d pixels, %d rows of %d x %d "
-      "cells, "
-      "%d rounds\n",
+      "console throughput: %d lines of %d characters, window %d x %d pixels, %d rows of "
+      "%d x %d cells, %d rounds\n",
       kLineCount, winbench::kReportLineLength, geometry.width, geometry.height, geometry.rows,
       geometry.cell_width, geometry.cell_height, rounds);
   std::printf(
-      "the shell's window shows %ld x %ld pixels of it; the reference window shows all of it\n",
-      client.right, client.bottom);
+      "the shell's window shows %d x %d pixels of it; the reference window shows all of "
+      "it, its second run as much as the shell's\n",
+      shown.view_width, shown.view_height);
 
-  std::vector<double> shell_wall, shell_cpu, reference_wall, reference_cpu;
+  Series shell{"shell (rt::write_console)", {}, {}};
+  Series reference{"reference (plain window)", {}, {}};
+  Series reference_shown{"reference, shell's visible area", {}, {}};
   for (int round = 1; round <= rounds; ++round) {
     std::printf("round %d:\n", round);
-    const Timing s = measure([&] { return run_shell(lines, ShellLevel::kRuntime); });
-    print_timing("shell (rt::write_console)", s);
-    const Timing ref = measure([&] {
+    shell.add(measure([&] { return run_shell(lines, ShellLevel::kRuntime); }));
+    reference.add(measure([&] {
       return winbench::run_reference_terminal(geometry, lines,
                                               winbench::ReferenceThreads::kWindowThread);
-    });
-    print_timing("reference (plain window)", ref);
-    shell_wall.push_back(s.wall);
-    shell_cpu.push_back(s.cpu);
-    reference_wall.push_back(ref.wall);
-    reference_cpu.push_back(ref.cpu);
+    }));
+    reference_shown.add(measure([&] {
+      return winbench::run_reference_terminal(shown, lines,
+                                              winbench::ReferenceThreads::kWindowThread);
+    }));
   }
-  const double sw = median(shell_wall), rw = median(reference_wall);
-  const double sc = median(shell_cpu), rc = median(reference_cpu);
-  std::printf(
-      "medians: shell %.0f lines/s (%.3f s, CPU %.3f s), reference %.0f lines/s (%.3f s, CPU %.3f "
-      "s)\n",
-      kLineCount / sw, sw, sc, kLineCount / rw, rw, rc);
-  std::printf("console time ratio shell/reference: wall %.2f, CPU %.2f\n", rw > 0 ? sw / rw : 0.0,
-              rc > 0 ? sc / rc : 0.0);
+  std::printf("medians:\n");
+  for (const Series* series : {&shell, &reference, &reference_shown}) {
+    const double wall = median(series->wall);
+    std::printf("  %-40s %7.3f s wall %7.3f s CPU %9.0f lines/s\n", series->label, wall,
+                median(series->cpu), wall > 0 ? kLineCount / wall : 0.0);
+  }
+  print_ratio("reference window 695 x 895", shell, reference);
+  print_ratio("reference with the shell's visible area", shell, reference_shown);
   std::fflush(stdout);
   if (has_argument("--breakdown")) breakdown(lines, geometry);
   std::fflush(stdout);
