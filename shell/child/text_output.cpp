@@ -160,16 +160,24 @@ void scroll_text_window(ChildRecord& r, int lines) {
   FillRect(r.memory_dc.get(), &vacated, background.get());
 
   if (draws_on_screen(r)) {
-    // The same pixels move on the screen; uncovered parts are repainted
-    // from the bitmap by the GUI thread.
+    // The same pixels move on the screen. What the scroll uncovers, and any
+    // part still waiting for a repaint (whose stale pixels the scroll may
+    // have moved), is copied from the bitmap at once.
     RECT on_screen = area;
     OffsetRect(&on_screen, -r.offset_x, -r.offset_y);
-    Region uncovered(CreateRectRgn(0, 0, 0, 0));
-    ScrollDC(r.screen_dc, 0, -shift, &on_screen, &on_screen, uncovered.get(), nullptr);
-    RECT vacated_on_screen = vacated;
-    OffsetRect(&vacated_on_screen, -r.offset_x, -r.offset_y);
-    FillRect(r.screen_dc, &vacated_on_screen, background.get());
-    InvalidateRgn(r.hwnd, uncovered.get(), FALSE);
+    Region stale(CreateRectRgn(0, 0, 0, 0));
+    ScrollDC(r.screen_dc, 0, -shift, &on_screen, &on_screen, stale.get(), nullptr);
+    Region pending(CreateRectRgn(0, 0, 0, 0));
+    if (GetUpdateRgn(r.hwnd, pending.get(), FALSE) > NULLREGION) {
+      CombineRgn(stale.get(), stale.get(), pending.get(), RGN_OR);
+    }
+    Region area_on_screen(CreateRectRgnIndirect(&on_screen));
+    CombineRgn(stale.get(), stale.get(), area_on_screen.get(), RGN_AND);
+    SelectClipRgn(r.screen_dc, stale.get());
+    BitBlt(r.screen_dc, on_screen.left, on_screen.top, on_screen.right - on_screen.left,
+           on_screen.bottom - on_screen.top, r.memory_dc.get(), area.left, area.top, SRCCOPY);
+    // Back to the text window's clip for the rest of the output.
+    SelectClipRgn(r.screen_dc, area_on_screen.get());
   } else if (!r.iconic) {
     InvalidateRect(r.target, nullptr, FALSE);
   }

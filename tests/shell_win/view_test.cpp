@@ -2,6 +2,12 @@
 // scrolling, Size To Fit, Full Screen, and scrolling the text window.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "runtime/units.h"
+
 #include "shell/child/child_record.h"
 #include "shell/child/text_services.h"
 #include "shell/frame/menu_table.h"
@@ -70,6 +76,56 @@ TEST_F(ViewTest, ScrollTextWindowDownBlanksTheTopRows) {
   EXPECT_EQ(lines[1], "");
   EXPECT_EQ(lines[2], "one");
   EXPECT_EQ(lines[4], "three");
+}
+
+// The pixels of `dc` in `rc` (client coordinates) as 32-bit values.
+std::vector<std::uint32_t> pixels(HDC dc, const RECT& rc, int source_x, int source_y) {
+  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+  HDC copy_dc = CreateCompatibleDC(dc);
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(copy_dc, dib);
+  BitBlt(copy_dc, 0, 0, w, h, dc, source_x, source_y, SRCCOPY);
+  GdiFlush();
+  std::vector<std::uint32_t> out(static_cast<const std::uint32_t*>(bits), static_cast<const std::uint32_t*>(bits) + w * h);
+  SelectObject(copy_dc, old);
+  DeleteObject(dib);
+  DeleteDC(copy_dc);
+  return out;
+}
+
+TEST_F(ViewTest, ScreenShowsTheBitmapAfterManyScrolls) {
+  SendMessageA(r->hwnd, WM_VSCROLL, SB_TOP, 0);
+  for (int i = 0; i < 300; ++i) {
+    rt::write_console("line " + std::to_string(i) + " of a report that scrolls at the bottom").or_stop();
+  }
+  rt::finish();
+  // Let the GUI thread serve every pending repaint first.
+  SendMessageA(r->hwnd, WM_NULL, 0, 0);
+  UpdateWindow(r->hwnd);
+  RECT client;
+  GetClientRect(r->hwnd, &client);
+  HDC screen = GetDC(r->hwnd);
+  const auto shown = pixels(screen, client, 0, 0);
+  ReleaseDC(r->hwnd, screen);
+  const auto expected = pixels(r->memory_dc.get(), client, r->scroll_x, r->scroll_y);
+  int wrong_rows = 0;
+  const int w = client.right;
+  for (int y = 0; y < client.bottom; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if ((shown[static_cast<std::size_t>(y * w + x)] & 0xFFFFFF) != (expected[static_cast<std::size_t>(y * w + x)] & 0xFFFFFF)) {
+        ++wrong_rows;
+        break;
+      }
+    }
+  }
+  EXPECT_EQ(wrong_rows, 0);
 }
 
 }  // namespace
