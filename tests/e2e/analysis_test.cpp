@@ -1,0 +1,131 @@
+// Choosing input files in the Open dialog: the report file beside the input
+// (its first line the path as the dialog returned it), the report shown in
+// the window, which names are analysed, the deletion of the previous report,
+// and the longest path that is taken.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "e2e/driver.h"
+#include "e2e/pdb_fixtures.h"
+
+namespace {
+
+using namespace driver;
+
+// Waits until `path` holds `expected` (it grows while the analysis writes).
+bool wait_for_content(const std::string& path, const std::string& expected) {
+  return wait_until([&] { return read_file(path) == expected; }, kPatience);
+}
+
+TEST(Analysis, FirstDialogChoiceWritesTheReportBesideTheInputAndShowsIt) {
+  Session s;
+  ASSERT_TRUE(s.ready()) << s.describe();
+  const std::string input = s.copy_data("1hpv.pdb");
+  ASSERT_TRUE(choose_file(s.first_dialog(), input));
+
+  const std::string report = s.file("1hpv.out");
+  const std::string expected = fixtures::expected_report("1hpv.pdb", input);
+  wait_for_content(report, expected);
+  EXPECT_EQ(read_file(report), expected);
+  // A successful analysis ends without a message.
+  EXPECT_EQ(wait_for_message_box(s.pid(), 300), nullptr);
+
+  // Black text on a white window.
+  const std::vector<HWND> children = child_windows(s.frame());
+  ASSERT_EQ(children.size(), 1u);
+  const std::vector<unsigned> pixels = client_pixels(children[0]);
+  ASSERT_FALSE(pixels.empty());
+  const auto white = std::count(pixels.begin(), pixels.end(), 0xFFFFFFu);
+  const auto black = std::count(pixels.begin(), pixels.end(), 0x000000u);
+  EXPECT_GT(black, 0);
+  EXPECT_GT(white, black);
+  EXPECT_EQ(white + black, static_cast<long>(pixels.size())) << "only black and white";
+}
+
+TEST(Analysis, MenuStartedRunOfASevenChainFileWithATitle) {
+  Session s;
+  ASSERT_TRUE(s.ready()) << s.describe();
+  ASSERT_TRUE(s.cancel_first_dialog());
+  const std::string input = s.copy_data("1tii.pdb");
+  ASSERT_TRUE(s.open_from_menu(input));
+  // The menu command has returned: the report is complete.
+  EXPECT_EQ(read_file(s.file("1tii.out")), fixtures::expected_report("1tii.pdb", input));
+  EXPECT_TRUE(dialogs_of(s.pid()).empty()) << "no message after a successful analysis";
+}
+
+TEST(Analysis, UpperCaseExtensionGivesALowerCaseReportExtension) {
+  Session s;
+  ASSERT_TRUE(s.ready()) << s.describe();
+  ASSERT_TRUE(s.cancel_first_dialog());
+  const std::string input = s.copy_data("pept.pdb", "PEPT.PDB");
+  ASSERT_TRUE(s.open_from_menu(input));
+  EXPECT_EQ(read_file(s.file("PEPT.out")), fixtures::expected_report("pept.pdb", input));
+}
+
+TEST(Analysis, OtherExtensionsAreIgnoredSilently) {
+  Session s;
+  ASSERT_TRUE(s.ready()) << s.describe();
+  ASSERT_TRUE(s.cancel_first_dialog());
+  // The dialog takes any existing file; only "pdb" and "PDB" are analysed.
+  for (const char* name : {"pept.ent", "pept.Pdb", "pept.pdbx"}) {
+    SCOPED_TRACE(name);
+    const std::string input = s.copy_data("pept.pdb", name);
+    ASSERT_TRUE(s.open_from_menu(input));
+    EXPECT_TRUE(dialogs_of(s.pid()).empty()) << "no message";
+    const std::string stem = input.substr(0, input.rfind('.'));
+    EXPECT_FALSE(file_exists(stem + ".out"));
+    EXPECT_FALSE(file_exists(input.substr(0, input.size() - 3) + "out"));
+  }
+}
+
+TEST(Analysis, SecondOpenDeletesTheFirstReportEvenWhenCancelled) {
+  Session s;
+  ASSERT_TRUE(s.ready()) << s.describe();
+  const std::string input = s.copy_data("1hpv.pdb");
+  ASSERT_TRUE(choose_file(s.first_dialog(), input));
+  const std::string report = s.file("1hpv.out");
+  ASSERT_TRUE(wait_for_content(report, fixtures::expected_report("1hpv.pdb", input)));
+  ASSERT_TRUE(wait_closed(report, kPatience));
+
+  HWND dialog = s.open_dialog_from_menu();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(file_exists(report)) << "deleted before the dialog opens";
+  EXPECT_EQ(file_name_field(dialog), "1hpv.pdb") << "the dialog opens on the previous choice";
+  press(dialog, IDCANCEL);
+  ASSERT_TRUE(wait_gone(dialog, kPatience));
+  ASSERT_TRUE(sync_with(s.frame()));
+  EXPECT_FALSE(file_exists(report));
+  EXPECT_TRUE(file_exists(input)) << "the input itself stays";
+  EXPECT_TRUE(dialogs_of(s.pid()).empty());
+}
+
+TEST(Analysis, PathOfExactly100CharactersIsAnalysedAndOneOf101IsRefusedSilently) {
+  Session s;
+  ASSERT_TRUE(s.ready()) << s.describe();
+  ASSERT_TRUE(s.cancel_first_dialog());
+  // <dir>\<d...d>\x.pdb with the middle directory's name making the length.
+  const std::string base = s.dir().path() + "\\";
+  const auto path_of_length = [&](std::size_t length, char fill) {
+    const std::size_t middle = length - base.size() - std::string("\\x.pdb").size();
+    const std::string dir = base + std::string(middle, fill);
+    EXPECT_TRUE(make_directories(dir));
+    const std::string path = dir + "\\x.pdb";
+    EXPECT_EQ(path.size(), length);
+    write_file(path, read_file(data_file("pept.pdb")));
+    return path;
+  };
+
+  const std::string too_long = path_of_length(101, 'e');
+  ASSERT_TRUE(s.open_from_menu(too_long));
+  EXPECT_TRUE(dialogs_of(s.pid()).empty()) << "refused without a message";
+  EXPECT_FALSE(file_exists(too_long.substr(0, too_long.size() - 3) + "out"));
+
+  const std::string longest = path_of_length(100, 'd');
+  ASSERT_TRUE(s.open_from_menu(longest));
+  EXPECT_TRUE(dialogs_of(s.pid()).empty());
+  EXPECT_EQ(read_file(longest.substr(0, longest.size() - 3) + "out"),
+            fixtures::expected_report("pept.pdb", longest));
+}
+
+}  // namespace
