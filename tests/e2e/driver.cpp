@@ -522,7 +522,15 @@ Session::Session() : process_(BVRANK_EXE, "", dir_.path()) {
   if (!process_.started() || dir_.path().empty()) return;
   frame_ = wait_for_window(process_.id(), "bvrankFRAME", nullptr, kPatience);
   if (frame_ == nullptr) return;
-  first_dialog_ = wait_for_dialog(process_.id(), "Open Input File", kPatience);
+  // A message box instead (a start-up failure) ends the wait at once.
+  HWND first = wait_for_top_window(
+      process_.id(),
+      [](HWND hwnd) {
+        return is_message_box(hwnd) ||
+               (is_dialog(hwnd) && IsWindowVisible(hwnd) && window_text(hwnd) == "Open Input File");
+      },
+      kPatience);
+  if (first != nullptr && !is_message_box(first)) first_dialog_ = first;
 }
 
 std::string Session::describe() {
