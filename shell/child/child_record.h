@@ -54,7 +54,6 @@ struct ChildRecord {
   Font font;
   bool shown = false;
   bool configured = false;
-  bool configuring = false;
   bool kept_after_close = false;
   TextBuffer text_buffer;
 

@@ -16,8 +16,10 @@ namespace {
 
 constexpr int kIconSize = 36;
 
-bool drawing_lock_usable(const ChildRecord& r) {
-  return shell_state().program_state.load() != kProgramStatePaused && !r.configuring;
+// While paused, the pausing thread holds the drawing lock and every program
+// thread is suspended outside any drawing, so painting goes ahead without it.
+bool drawing_lock_usable(const ChildRecord&) {
+  return shell_state().program_state.load() != kProgramStatePaused;
 }
 
 void fill_black(HDC dc, const RECT& rc) { FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))); }
@@ -98,16 +100,17 @@ void scroll_to(ChildRecord& r, bool horizontal, int position) {
   if (target == current) return;
   const int delta = current - target;
   {
+    // The scroll moves pixels of the window's own context: under the lock.
     Locked draw(r.drawing_lock);
     current = target;
     if (r.target == r.hwnd) {
       r.offset_x = r.scroll_x;
       r.offset_y = r.scroll_y;
     }
+    ScrollWindowEx(r.hwnd, horizontal ? delta : 0, horizontal ? 0 : delta, nullptr, nullptr, nullptr,
+                   nullptr, SW_INVALIDATE);
+    UpdateWindow(r.hwnd);
   }
-  ScrollWindowEx(r.hwnd, horizontal ? delta : 0, horizontal ? 0 : delta, nullptr, nullptr, nullptr,
-                 nullptr, SW_INVALIDATE);
-  UpdateWindow(r.hwnd);
   SetScrollPos(r.hwnd, horizontal ? SB_HORZ : SB_VERT, target, TRUE);
   move_caret(r.hwnd);
 }
@@ -115,17 +118,17 @@ void scroll_to(ChildRecord& r, bool horizontal, int position) {
 }  // namespace
 
 void paint_child(HWND hwnd) {
+  ChildRecord* r = child_record(hwnd);
+  // The window's own context is also the program thread's screen context:
+  // BeginPaint to EndPaint runs under the drawing lock as all drawing does.
+  const bool lock = r != nullptr && drawing_lock_usable(*r);
+  if (lock) r->drawing_lock.lock();
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd, &ps);
-  ChildRecord* r = child_record(hwnd);
-  if (r != nullptr && !IsRectEmpty(&ps.rcPaint)) {
-    const bool lock = drawing_lock_usable(*r);
-    if (lock) r->drawing_lock.lock();
-    paint_contents(*r, dc, ps.rcPaint);
-    GdiFlush();
-    if (lock) r->drawing_lock.unlock();
-  }
+  if (r != nullptr && !IsRectEmpty(&ps.rcPaint)) paint_contents(*r, dc, ps.rcPaint);
+  GdiFlush();
   EndPaint(hwnd, &ps);
+  if (lock) r->drawing_lock.unlock();
 }
 
 void update_scroll_bars(HWND hwnd) {
@@ -333,7 +336,8 @@ void apply_configured_shape(HWND hwnd, bool first_time) {
 
 void realise_palette(HWND hwnd) {
   ChildRecord* r = child_record(hwnd);
-  if (r == nullptr || r->palette == nullptr) return;
+  if (r == nullptr || r->palette == nullptr || !drawing_lock_usable(*r)) return;
+  Locked draw(r->drawing_lock);
   SelectPalette(r->screen_dc, r->palette, FALSE);
   RealizePalette(r->screen_dc);
 }

@@ -89,6 +89,9 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       break;
+    case kRedrawMenuBar:
+      redraw_menu_bar(wparam != 0);
+      return 0;
     case WM_MENUSELECT:
       on_menu_select(wparam);
       break;

@@ -28,6 +28,7 @@ MenuModel& model_storage() {
 }
 
 bool g_help_mode = false;
+bool g_window_menu_moved = false;  // under the menu lock
 std::string g_about_text = "bvrank\n\nRanks the residues of each chain of a PDB file by their averaged B values.";
 std::string g_help_file;
 
@@ -83,10 +84,7 @@ void mirror(const MenuChange& c) {
       break;
     case MenuChange::Kind::kWindowMenu:
       shell_state().window_menu = c.menu == 0 ? nullptr : GetSubMenu(menu_bar, pos);
-      if (active_child() != nullptr) {
-        SendMessageA(shell_state().mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu_bar),
-                     reinterpret_cast<LPARAM>(shell_state().window_menu));
-      }
+      g_window_menu_moved = true;
       break;
   }
 }
@@ -137,8 +135,22 @@ void mirror_menu_changes() {
     model_storage().take_changes();
     return;
   }
-  for (const MenuChange& c : model_storage().take_changes()) mirror(c);
-  DrawMenuBar(shell_state().frame);
+  const std::vector<MenuChange> changes = model_storage().take_changes();
+  if (changes.empty()) return;
+  for (const MenuChange& c : changes) mirror(c);
+  // The bar is redrawn by the GUI thread: a thread that holds a lock must
+  // never wait for it.
+  PostMessageA(shell_state().frame, kRedrawMenuBar, g_window_menu_moved ? 1 : 0, 0);
+  g_window_menu_moved = false;
+}
+
+void redraw_menu_bar(bool window_menu_moved) {
+  ShellState& s = shell_state();
+  if (window_menu_moved && active_child() != nullptr) {
+    SendMessageA(s.mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(s.menu_bar),
+                 reinterpret_cast<LPARAM>(s.window_menu));
+  }
+  DrawMenuBar(s.frame);
 }
 
 bool build_minimal_menu_bar() {

@@ -13,6 +13,7 @@
 #include "shell/child/child_record.h"
 #include "shell/frame/error_boxes.h"
 #include "shell/frame/frame_window.h"
+#include "shell/frame/menu_lock.h"
 #include "shell/frame/menus.h"
 #include "shell/frame/program_states.h"
 #include "shell/frame/status_message.h"
@@ -46,7 +47,12 @@ DWORD WINAPI pause_thread(LPVOID) {
     r->text_lock.lock();
     r->drawing_lock.lock();
   }
-  if (SetState(kProgramStatePaused) != 0) PauseApplication();
+  {
+    // Nor is a program thread stopped inside a menu service, which would
+    // leave the menus locked while paused.
+    std::lock_guard<std::recursive_mutex> menus(menu_lock());
+    if (SetState(kProgramStatePaused) != 0) PauseApplication();
+  }
   if (r != nullptr) {
     r->text_lock.unlock();
     GdiFlush();
@@ -155,6 +161,7 @@ void resume_command() {
 }
 
 int NiceExit(int code) {
+  shell_state().end_code.store(code);
   if (active_child() != nullptr) grey_program_items();
   return ProgramExit(code);
 }

@@ -2,6 +2,7 @@
 // character width, framed as sunken boxes on a light gray bar.
 #include "shell/frame/status_bar.h"
 
+#include <mutex>
 #include <string>
 
 #include "shell/startup/shell_state.h"
@@ -11,6 +12,13 @@ namespace {
 
 constexpr int kStatePaneId = 1;
 constexpr int kMessagePaneId = 2;
+// Another thread's change of the panes, carried out by the GUI thread: a
+// thread that may hold a child's locks must never wait for the GUI thread.
+constexpr UINT kShowState = WM_APP + 30;
+constexpr UINT kShowMessage = WM_APP + 31;
+
+std::mutex g_message_lock;
+std::string g_pending_message;
 
 struct BarMetrics {
   int char_width = 8;
@@ -91,6 +99,18 @@ LRESULT CALLBACK status_bar_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpar
     case WM_PAINT:
       paint_bar(hwnd);
       return 0;
+    case kShowState:
+      show_state_word(static_cast<int>(wparam));
+      return 0;
+    case kShowMessage: {
+      std::string text;
+      {
+        std::lock_guard<std::mutex> lock(g_message_lock);
+        text = g_pending_message;
+      }
+      show_status_message(text.c_str());
+      return 0;
+    }
     case WM_CTLCOLORSTATIC:
       SetBkColor(reinterpret_cast<HDC>(wparam), RGB(192, 192, 192));
       return reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH));
@@ -128,12 +148,25 @@ int status_bar_height() {
 void show_state_word(int state) {
   static const char* const kWords[] = {"Running", "Paused", "Finished"};
   if (state < 0 || state > 2 || g_state_pane == nullptr) return;
+  if (!on_gui_thread()) {
+    PostMessageA(shell_state().status_bar, kShowState, static_cast<WPARAM>(state), 0);
+    return;
+  }
   SetWindowTextA(g_state_pane, kWords[state]);
   if (shell_state().status_bar_shown) UpdateWindow(shell_state().status_bar);
 }
 
 void show_status_message(const char* text) {
-  if (g_message_pane != nullptr) SetWindowTextA(g_message_pane, text != nullptr ? text : "");
+  if (g_message_pane == nullptr) return;
+  if (!on_gui_thread()) {
+    {
+      std::lock_guard<std::mutex> lock(g_message_lock);
+      g_pending_message = text != nullptr ? text : "";
+    }
+    PostMessageA(shell_state().status_bar, kShowMessage, 0, 0);
+    return;
+  }
+  SetWindowTextA(g_message_pane, text != nullptr ? text : "");
 }
 
 }  // namespace shell

@@ -53,15 +53,27 @@ DisplayMetrics display_metrics() {
                               GetSystemMetrics(SM_CXMIN), GetSystemMetrics(SM_CYMIN), s.double_byte);
 }
 
+// The virtual screen: a 32-bit device-independent bitmap, made without
+// touching the window's own context (which the GUI thread may be using).
+HBITMAP make_screen_bitmap(int width, int height) {
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;  // top-down
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
 // Rebuilds the virtual screen and the text state for an accepted request.
 bool rebuild_screen(ChildRecord& r, const WindowConfig& c, Font font, const FontMetrics& metrics) {
   Locked draw(r.drawing_lock);
-  r.configuring = true;
   const int width = c.numxpixels;
   const int height = c.numypixels;
-  Bitmap bitmap(CreateCompatibleBitmap(r.window_dc, width, height));
+  Bitmap bitmap(make_screen_bitmap(width, height));
   if (!bitmap || !build_palette(r, c.numcolors)) {
-    r.configuring = false;
     return false;
   }
   SelectObject(r.window_dc, font.get());
@@ -90,7 +102,6 @@ bool rebuild_screen(ChildRecord& r, const WindowConfig& c, Font font, const Font
   r.text_buffer.clear();
   r.cursor_on = 0;
   r.configured = true;
-  r.configuring = false;
   if (r.target == r.hwnd) {
     RECT client;
     GetClientRect(r.hwnd, &client);

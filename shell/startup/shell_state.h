@@ -51,6 +51,7 @@ struct ShellState {
   bool frame_size_set_after_start = false;
   std::atomic<int> exit_mode{kExitPrompt};
   std::atomic<int> program_state{kProgramStateRunning};
+  std::atomic<int> end_code{0};  // the code the program ended with, if it ended
   DWORD process_id = 0;
   DWORD gui_thread_id = 0;
   DWORD program_thread_id = 0;

@@ -70,5 +70,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   start_program_thread();
   const int code = message_loop();
   rt::finish();
-  return code;
+  // A program that ended with a code (a run-time error report gives 1)
+  // keeps it when the user closes the frame after the exit prompt.
+  return code != 0 ? code : s.end_code.load();
 }
