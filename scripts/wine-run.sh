@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Runs a Windows program under the project's Wine prefix (used by ctest as
-# the cross-compiling emulator). Wine's background services are started
-# detached first, so that they do not hold ctest's output pipe open.
+# the cross-compiling emulator). The program's output goes through files:
+# a Wine service started on the way (the desktop, device services) inherits
+# the program's standard handles and would otherwise hold ctest's output
+# pipe open long after the program ended.
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/wine-env.sh"
-if ! pgrep -u "$(id -u)" -f "wineserver" >/dev/null 2>&1; then
-  wine cmd /c exit </dev/null >/dev/null 2>&1
-fi
-exec wine "$@"
+out=$(mktemp)
+err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+wine "$@" >"$out" 2>"$err" </dev/null
+status=$?
+cat "$out"
+cat "$err" >&2
+exit $status

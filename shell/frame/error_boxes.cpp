@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "runtime/units.h"
+#include "shell/startup/end_process.h"
 #include "shell/startup/shell_state.h"
 
 namespace shell {
@@ -32,7 +33,7 @@ void fatal_box(int number, const char* file, int line) {
   ShellState& s = shell_state();
   if (s.frame != nullptr && s.minimal_menu_bar != nullptr) SetMenu(s.frame, s.minimal_menu_bar);
   rt::finish();
-  ExitProcess(static_cast<UINT>(-1));
+  end_process_now(-1);
 }
 
 }  // namespace shell

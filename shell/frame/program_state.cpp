@@ -18,6 +18,7 @@
 #include "shell/frame/program_states.h"
 #include "shell/frame/status_message.h"
 #include "shell/frame/status_bar.h"
+#include "shell/startup/end_process.h"
 #include "shell/startup/shell_state.h"
 #include "shell/startup/thread_registry.h"
 #include "shell/units/active_window.h"
@@ -68,7 +69,7 @@ DWORD WINAPI pause_thread(LPVOID) {
   const std::string caption = shell_state().program_name + " Run-Time Error";
   MessageBoxA(shell_state().frame, report.c_str(), caption.c_str(), MB_OK | MB_ICONHAND | MB_TASKMODAL);
   NiceExit(1);
-  ExitProcess(1);
+  end_process_now(1);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "shell/frame/window_services.h"
+#include "shell/startup/end_process.h"
 #include "shell/startup/program_hooks.h"
 #include "shell/units/unit_services.h"
 #include "shell_win/shell_test_support.h"
@@ -33,5 +34,5 @@ void program_main() {
   const int failed = RUN_ALL_TESTS();
   std::fflush(stdout);
   // The test's verdict is the process exit code; the frame is not asked.
-  ExitProcess(failed == 0 ? 0 : 1);
+  shell::end_process_now(failed == 0 ? 0 : 1);
 }
