@@ -2,8 +2,6 @@
 // name, the analysis and its message box.
 #include <windows.h>
 
-#include <commdlg.h>
-
 #include <cstring>
 #include <string>
 
@@ -33,7 +31,9 @@ rt::FixedText<50> DIRNAME;
 std::int32_t DIRLEN;
 std::int32_t NAMESTAT;
 
-HWND frame_window() { return reinterpret_cast<HWND>(static_cast<INT_PTR>(GETHWNDQQ(kFramePseudoUnit))); }
+HWND frame_window() {
+  return reinterpret_cast<HWND>(static_cast<INT_PTR>(GETHWNDQQ(kFramePseudoUnit)));
+}
 
 void show_status_message(std::int32_t status) {
   const StatusMessage m = status_message(status);
@@ -43,12 +43,14 @@ void show_status_message(std::int32_t status) {
   // The box gets the whole blank-padded fields, each ended by a NUL.
   const std::string text(MSGTEXT.view());
   const std::string title(MSGTITLE.view());
-  MessageBoxA(frame_window(), text.c_str(), title.c_str(), MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+  MessageBoxA(frame_window(), text.c_str(), title.c_str(),
+              MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 
 }  // namespace
 
-void GET_INPUT_NAME(char* dirname, std::int32_t dirname_length, std::int32_t& dirlen, std::int32_t& namestat) {
+void GET_INPUT_NAME(char* dirname, std::int32_t dirname_length, std::int32_t& dirlen,
+                    std::int32_t& namestat) {
   if (!g_file_buffer_ready) {
     std::memset(g_file_buffer, ' ', sizeof g_file_buffer);
     g_file_buffer[0] = '\0';
@@ -70,7 +72,8 @@ void GET_INPUT_NAME(char* dirname, std::int32_t dirname_length, std::int32_t& di
   std::memcpy(dirname, dir.chars, static_cast<std::size_t>(std::min(dirname_length, 50)));
   g_file_buffer[kFileBufferLength - 1] = '\0';
   if (GetOpenFileNameA(&ofn) == 0) return;
-  take_chosen_path(std::string_view(g_file_buffer, kFileBufferLength), ofn.nFileOffset, dir, dirlen, namestat);
+  take_chosen_path(std::string_view(g_file_buffer, kFileBufferLength), ofn.nFileOffset, dir, dirlen,
+                   namestat);
   std::memcpy(dirname, dir.chars, static_cast<std::size_t>(std::min(dirname_length, 50)));
 }
 

@@ -2,8 +2,6 @@
 // its extension, and the report is copied into the chosen ".txt" file.
 #include <windows.h>
 
-#include <commdlg.h>
-
 #include <cstring>
 #include <string>
 
@@ -22,10 +20,13 @@ namespace {
 char g_save_buffer[1024];
 bool g_save_buffer_ready = false;
 
-HWND frame_window() { return reinterpret_cast<HWND>(static_cast<INT_PTR>(GETHWNDQQ(kFramePseudoUnit))); }
+HWND frame_window() {
+  return reinterpret_cast<HWND>(static_cast<INT_PTR>(GETHWNDQQ(kFramePseudoUnit)));
+}
 
 void tell(const std::string& text) {
-  MessageBoxA(frame_window(), text.c_str(), "Save Output File", MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+  MessageBoxA(frame_window(), text.c_str(), "Save Output File",
+              MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 
 // The report's path without its last four characters, then two NULs.

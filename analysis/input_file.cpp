@@ -35,13 +35,18 @@ bool set_input_name(std::string_view path) {
 bool has_pdb_extension() {
   const int n = IN_AND_OUT_LEN.INLEN;
   if (n < 3) return false;
-  const std::string_view ext = IN_AND_OUT.INNAME.sub(static_cast<std::size_t>(n - 2), static_cast<std::size_t>(n));
+  const std::string_view ext =
+      IN_AND_OUT.INNAME.sub(static_cast<std::size_t>(n - 2), static_cast<std::size_t>(n));
   return ext == "pdb" || ext == "PDB";
 }
 
-bool report_file_on_disk() { return g_report_written && rt::file_exists(IN_AND_OUT.OUTNAME.view()); }
+bool report_file_on_disk() {
+  return g_report_written && rt::file_exists(IN_AND_OUT.OUTNAME.view());
+}
 
-void note_report_file_written(bool written) { g_report_written = written; }
+void note_report_file_written(bool written) {
+  g_report_written = written;
+}
 
 void delete_previous_report() {
   if (!report_file_on_disk()) return;
@@ -54,7 +59,8 @@ void delete_previous_report() {
 }
 
 StatusMessage status_message(std::int32_t status) {
-  const std::string path(IN_AND_OUT.INNAME.view().substr(0, static_cast<std::size_t>(IN_AND_OUT_LEN.INLEN)));
+  const std::string path(
+      IN_AND_OUT.INNAME.view().substr(0, static_cast<std::size_t>(IN_AND_OUT_LEN.INLEN)));
   switch (status) {
     case kStatusNotFound:
       return {" File not found : " + path, "File open Error"};

@@ -8,26 +8,26 @@ namespace bvrank {
 
 rt::FieldReader read_atom_fields(std::string_view record, AtomFields& out) {
   rt::FieldReader r(record);
-  r.skip(6)                       // 1-6 record name
-      .integer(5, out.serial)     // 7-11
+  r.skip(6)                    // 1-6 record name
+      .integer(5, out.serial)  // 7-11
       .skip(1)
-      .chars(4, out.name)         // 13-16
-      .chars(1, &out.altloc)      // 17
-      .chars(3, out.resname)      // 18-20
+      .chars(4, out.name)     // 13-16
+      .chars(1, &out.altloc)  // 17
+      .chars(3, out.resname)  // 18-20
       .skip(1)
-      .chars(1, &out.chain)       // 22
-      .integer(4, out.resseq)     // 23-26
+      .chars(1, &out.chain)    // 22
+      .integer(4, out.resseq)  // 23-26
       .skip(1)
-      .real(11, 3, out.x)         // 28-38
+      .real(11, 3, out.x)  // 28-38
       .skip(1)
-      .real(7, 3, out.y)          // 40-46
+      .real(7, 3, out.y)  // 40-46
       .skip(1)
-      .real(7, 3, out.z)          // 48-54
+      .real(7, 3, out.z)  // 48-54
       .skip(1)
       .real(5, 2, out.occupancy)  // 56-60
       .real(6, 2, out.b)          // 61-66
       .skip(11)
-      .chars(1, &out.element);    // 78
+      .chars(1, &out.element);  // 78
   return r;
 }
 

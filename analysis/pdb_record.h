@@ -10,12 +10,22 @@
 namespace bvrank {
 
 // `line` is the 80-column record buffer.
-inline bool is_atom_record(std::string_view line) { return line.substr(0, 4) == "ATOM"; }
-inline bool is_hetatm_record(std::string_view line) { return line.substr(0, 6) == "HETATM"; }
-inline bool is_chain_break(std::string_view line) { return line.substr(0, 3) == "TER"; }
-inline bool is_title_record(std::string_view line) { return line.substr(0, 5) == "TITLE"; }
+inline bool is_atom_record(std::string_view line) {
+  return line.substr(0, 4) == "ATOM";
+}
+inline bool is_hetatm_record(std::string_view line) {
+  return line.substr(0, 6) == "HETATM";
+}
+inline bool is_chain_break(std::string_view line) {
+  return line.substr(0, 3) == "TER";
+}
+inline bool is_title_record(std::string_view line) {
+  return line.substr(0, 5) == "TITLE";
+}
 // "END " with the blank, so that ENDMDL is not an end record.
-inline bool is_end_record(std::string_view line) { return line.substr(0, 4) == "END "; }
+inline bool is_end_record(std::string_view line) {
+  return line.substr(0, 4) == "END ";
+}
 
 // The fields of one atom record as read, including the scratch values that
 // nothing uses after the read.

@@ -13,7 +13,8 @@ void GET_INPUT_FILE(std::int32_t* checked = nullptr);
 // "&Save Output File".
 void GET_OUTPUT_NAME(std::int32_t* checked = nullptr);
 // Shows the Open dialog; NAMESTAT 1 when a usable PDB path was chosen.
-void GET_INPUT_NAME(char* DIRNAME, std::int32_t DIRNAME_length, std::int32_t& DIRLEN, std::int32_t& NAMESTAT);
+void GET_INPUT_NAME(char* DIRNAME, std::int32_t DIRNAME_length, std::int32_t& DIRLEN,
+                    std::int32_t& NAMESTAT);
 
 void GRAPHICSMODE();
 // The endless idle routine.

@@ -12,10 +12,10 @@ namespace bvrank {
 enum Status : std::int32_t {
   kStatusDone = 1,
   kStatusNotFound = 0,
-  kStatusNoAtoms = -1,       // "END " before any "ATOM" record
-  kStatusZeroB = -2,         // an accepted atom has B <= 0
+  kStatusNoAtoms = -1,  // "END " before any "ATOM" record
+  kStatusZeroB = -2,    // an accepted atom has B <= 0
   kStatusReadError = -3,
-  kStatusEarlyEnd = -4,      // the file ended inside the header or the atom block
+  kStatusEarlyEnd = -4,  // the file ended inside the header or the atom block
 };
 
 inline constexpr int kInputUnit = 1;

@@ -14,8 +14,12 @@
 namespace bvrank {
 namespace {
 
-void to_screen(std::string_view line) { rt::write_console(line).or_stop(); }
-void to_file(std::string_view line) { rt::write_record(kReportUnit, line).or_stop(); }
+void to_screen(std::string_view line) {
+  rt::write_console(line).or_stop();
+}
+void to_file(std::string_view line) {
+  rt::write_record(kReportUnit, line).or_stop();
+}
 
 using Sink = void (*)(std::string_view);
 
@@ -33,14 +37,16 @@ void write_chain_block(int c, int rank_limit, Sink sink) {
     if (rank >= 1 && rank <= last - first + 1) by_rank[static_cast<std::size_t>(rank)] = i;
   }
   for (int r = 1; r <= rank_limit && r <= last - first + 1; ++r) {
-    if (by_rank[static_cast<std::size_t>(r)] != 0) sink(detail_line(by_rank[static_cast<std::size_t>(r)]));
+    if (by_rank[static_cast<std::size_t>(r)] != 0)
+      sink(detail_line(by_rank[static_cast<std::size_t>(r)]));
   }
 }
 
 }  // namespace
 
 std::string input_path_line() {
-  return std::string(IN_AND_OUT.INNAME.view().substr(0, static_cast<std::size_t>(IN_AND_OUT_LEN.INLEN)));
+  return std::string(
+      IN_AND_OUT.INNAME.view().substr(0, static_cast<std::size_t>(IN_AND_OUT_LEN.INLEN)));
 }
 
 std::string title_line(std::string_view title_record, int record_length) {

@@ -60,9 +60,8 @@ void rank_chains() {
     const int last = chains.CHAIN_LAST[c];
     order.resize(static_cast<std::size_t>(last - first + 1));
     std::iota(order.begin(), order.end(), first);
-    std::stable_sort(order.begin(), order.end(), [](int a, int b) {
-      return residues.RES_BAVG[a] > residues.RES_BAVG[b];
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [](int a, int b) { return residues.RES_BAVG[a] > residues.RES_BAVG[b]; });
     for (std::size_t r = 0; r < order.size(); ++r) {
       const int i = order[r];
       residues.RES_RANK[i] = static_cast<int>(r) + 1;

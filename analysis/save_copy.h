@@ -9,10 +9,10 @@ namespace bvrank {
 inline constexpr int kOutputUnit = 3;
 
 enum class SaveResult {
-  kSaved,           // copied into SAVENAME; the report file is deleted
-  kNoReport,        // no report file of this program exists: nothing written
-  kPathTooLong,     // the chosen path does not fit SAVENAME: nothing written
-  kSameFile,        // the chosen file is the report file itself: nothing written
+  kSaved,        // copied into SAVENAME; the report file is deleted
+  kNoReport,     // no report file of this program exists: nothing written
+  kPathTooLong,  // the chosen path does not fit SAVENAME: nothing written
+  kSameFile,     // the chosen file is the report file itself: nothing written
 };
 
 // Sets SAVENAME/SAVELEN from `chosen_path` and copies the report file

@@ -31,7 +31,7 @@ struct ResidueTable {
   char RES_NAME[kResidueCapacity + 1][3];
   char RES_CHAIN[kResidueCapacity + 1];
   std::int32_t RES_SEQ[kResidueCapacity + 1];
-  float RES_BAVG[kResidueCapacity + 1];  // negated once the residue is ranked
+  float RES_BAVG[kResidueCapacity + 1];         // negated once the residue is ranked
   std::int32_t RES_RANK[kResidueCapacity + 1];  // 1 = highest average; 0 = not ranked
 };
 

@@ -48,8 +48,8 @@ void print_usage(std::FILE* to) {
 }
 
 bool ends_in_pdb(std::string_view name) {
-  return name.size() >= 3 && (name.substr(name.size() - 3) == "pdb" ||
-                              name.substr(name.size() - 3) == "PDB");
+  return name.size() >= 3 &&
+         (name.substr(name.size() - 3) == "pdb" || name.substr(name.size() - 3) == "PDB");
 }
 
 // Checks every argument before any file is analysed; empty string when all are usable.

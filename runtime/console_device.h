@@ -14,13 +14,13 @@ namespace rt {
 
 // What the run-time keeps per unit for the device.
 struct UnitConnection {
-  int unit = 0;                  // -1 for output or input without a unit (WRITE(*), READ(*))
+  int unit = 0;  // -1 for output or input without a unit (WRITE(*), READ(*))
   DeviceKind kind = DeviceKind::kConsoleOut;
-  std::string file;              // the file name as opened
-  int window = -1;               // window number of a window unit
-  bool window_unit = false;      // connected to the window device ("USER")
-  bool iofocus = false;          // make the window active before every record
-  bool line_end_pending = false; // the line feed ending the last record is still owed
+  std::string file;               // the file name as opened
+  int window = -1;                // window number of a window unit
+  bool window_unit = false;       // connected to the window device ("USER")
+  bool iofocus = false;           // make the window active before every record
+  bool line_end_pending = false;  // the line feed ending the last record is still owed
 };
 
 enum class DeviceRead { kOk, kEnd, kError };

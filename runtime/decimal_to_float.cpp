@@ -42,8 +42,8 @@ class BigUint {
 
   void multiply_pow10(int n) {
     for (; n >= 9; n -= 9) multiply_small(1000000000u);
-    static constexpr std::uint32_t kSmall[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000,
-                                               100000000};
+    static constexpr std::uint32_t kSmall[] = {1,      10,      100,      1000,     10000,
+                                               100000, 1000000, 10000000, 100000000};
     multiply_small(kSmall[n]);
   }
 
@@ -92,8 +92,7 @@ class BigUint {
   std::array<std::uint32_t, kLimbs> limbs_;
 };
 
-constexpr float kFloatPow10[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
-                                 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+constexpr float kFloatPow10[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
 
 // Quotient a / b rounded to nearest, ties to even (ties broken upward by
 // `sticky`), for a < b * 2^26.
@@ -117,8 +116,8 @@ std::uint32_t rounded_quotient(BigUint a, const BigUint& b, bool sticky) {
 // has `decimal_digits` digits.
 std::optional<float> exact_decimal_to_float(BigUint a, int decimal_digits, int exponent10,
                                             bool sticky, float sign) {
-  if (decimal_digits + exponent10 > 40) return std::nullopt;         // beyond 3.4e38
-  if (decimal_digits + exponent10 < -46) return sign * 0.0f;          // below half the least float
+  if (decimal_digits + exponent10 > 40) return std::nullopt;  // beyond 3.4e38
+  if (decimal_digits + exponent10 < -46) return sign * 0.0f;  // below half the least float
 
   BigUint b(1);
   if (exponent10 >= 0) {

@@ -14,14 +14,14 @@ struct DeviceName {
 };
 
 constexpr DeviceName kDevices[] = {
-    {"CON", DeviceKind::kConsoleOut, false},   {"CONOUT$", DeviceKind::kConsoleOut, true},
-    {"ERR", DeviceKind::kConsoleErr, true},    {"CONIN$", DeviceKind::kConsoleIn, true},
-    {"USER", DeviceKind::kWindow, true},       {"NUL", DeviceKind::kNull, false},
-    {"PRN", DeviceKind::kPrinterOrPort, false}, {"COM2", DeviceKind::kPrinterOrPort, false},
+    {"CON", DeviceKind::kConsoleOut, false},     {"CONOUT$", DeviceKind::kConsoleOut, true},
+    {"ERR", DeviceKind::kConsoleErr, true},      {"CONIN$", DeviceKind::kConsoleIn, true},
+    {"USER", DeviceKind::kWindow, true},         {"NUL", DeviceKind::kNull, false},
+    {"PRN", DeviceKind::kPrinterOrPort, false},  {"COM2", DeviceKind::kPrinterOrPort, false},
     {"COM3", DeviceKind::kPrinterOrPort, false}, {"COM4", DeviceKind::kPrinterOrPort, false},
-    {"LPT1", DeviceKind::kPrinterOrPort, true}, {"LPT2", DeviceKind::kPrinterOrPort, true},
-    {"LPT3", DeviceKind::kPrinterOrPort, true}, {"LPT4", DeviceKind::kPrinterOrPort, true},
-    {"COM1", DeviceKind::kAuxPort, false},      {"AUX", DeviceKind::kAuxPort, false},
+    {"LPT1", DeviceKind::kPrinterOrPort, true},  {"LPT2", DeviceKind::kPrinterOrPort, true},
+    {"LPT3", DeviceKind::kPrinterOrPort, true},  {"LPT4", DeviceKind::kPrinterOrPort, true},
+    {"COM1", DeviceKind::kAuxPort, false},       {"AUX", DeviceKind::kAuxPort, false},
     {"LINE", DeviceKind::kAuxPort, true},
 };
 

@@ -13,10 +13,10 @@ enum class DeviceKind : int {
   kConsoleIn = 0,
   kConsoleOut = 1,
   kConsoleErr = 2,
-  kPrinterOrPort = -2,   // PRN, COM2-COM4, LPT1-LPT4
-  kNull = -3,            // NUL
-  kAuxPort = -4,         // COM1, AUX, LINE
-  kWindow = -6,          // USER: a child window of its own
+  kPrinterOrPort = -2,  // PRN, COM2-COM4, LPT1-LPT4
+  kNull = -3,           // NUL
+  kAuxPort = -4,        // COM1, AUX, LINE
+  kWindow = -6,         // USER: a child window of its own
 };
 
 // Case-insensitive; the base name before a final "." is compared. A

@@ -12,7 +12,9 @@ std::atomic<StopRoutine> g_stop_routine{nullptr};
 
 }  // namespace
 
-StopRoutine set_stop_routine(StopRoutine routine) { return g_stop_routine.exchange(routine); }
+StopRoutine set_stop_routine(StopRoutine routine) {
+  return g_stop_routine.exchange(routine);
+}
 
 void error_stop(const std::string& report) {
   if (StopRoutine routine = g_stop_routine.load()) routine(report);

@@ -9,7 +9,9 @@
 namespace rt {
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Both parsers work in one pass over the field, skipping blanks where they
 // stand, so that no copy of the field is made: a sign is only valid as the

@@ -29,9 +29,9 @@ class FieldReader {
  public:
   explicit FieldReader(std::string_view record) : record_(record) {}
 
-  FieldReader& skip(int width);                           // nX
-  FieldReader& chars(int width, char* out);               // Aw, exactly width characters
-  FieldReader& integer(int width, std::int32_t& out);     // Iw
+  FieldReader& skip(int width);                            // nX
+  FieldReader& chars(int width, char* out);                // Aw, exactly width characters
+  FieldReader& integer(int width, std::int32_t& out);      // Iw
   FieldReader& real(int width, int decimals, float& out);  // Fw.d
 
   bool failed() const { return failed_column_ != 0; }

@@ -11,7 +11,9 @@ namespace {
 
 using Uint128 = unsigned __int128;
 
-std::string stars(int width) { return std::string(static_cast<std::size_t>(width), '*'); }
+std::string stars(int width) {
+  return std::string(static_cast<std::size_t>(width), '*');
+}
 
 std::string right_justified(const std::string& text, int width) {
   if (static_cast<int>(text.size()) > width) return stars(width);
@@ -83,8 +85,8 @@ std::string format_fixed(double value, int width, int decimals) {
   const std::size_t int_len = digits.size() - static_cast<std::size_t>(decimals);
   std::string text = digits.substr(0, int_len) + "." + digits.substr(int_len);
   if (value < 0) text.insert(text.begin(), '-');
-  if (static_cast<int>(text.size()) > width && digits.size() == static_cast<std::size_t>(decimals) + 1 &&
-      digits[0] == '0') {
+  if (static_cast<int>(text.size()) > width &&
+      digits.size() == static_cast<std::size_t>(decimals) + 1 && digits[0] == '0') {
     // The 0 before the point is optional: drop it when that makes the value fit.
     text.erase(text.find("0."), 1);
   }

@@ -5,8 +5,8 @@
 
 namespace rt {
 
-bool StdioConsole::connect(UnitConnection&, const std::optional<std::string>&,
-                           std::optional<bool>, std::string&) {
+bool StdioConsole::connect(UnitConnection&, const std::optional<std::string>&, std::optional<bool>,
+                           std::string&) {
   return true;
 }
 
@@ -31,16 +31,22 @@ DeviceRead StdioConsole::read_line(const UnitConnection&, std::string& line) {
   return DeviceRead::kOk;
 }
 
-void StdioConsole::disconnect(UnitConnection&, bool) { std::fflush(out_); }
+void StdioConsole::disconnect(UnitConnection&, bool) {
+  std::fflush(out_);
+}
 
-bool StdioConsole::prompt_file_name(int, std::string&) { return false; }
+bool StdioConsole::prompt_file_name(int, std::string&) {
+  return false;
+}
 
 namespace {
 StdioConsole g_builtin;
 std::atomic<ConsoleDevice*> g_device{nullptr};
 }  // namespace
 
-void set_console_device(ConsoleDevice* device) { g_device.store(device); }
+void set_console_device(ConsoleDevice* device) {
+  g_device.store(device);
+}
 
 ConsoleDevice& console_device() {
   ConsoleDevice* d = g_device.load();

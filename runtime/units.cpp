@@ -50,8 +50,8 @@ std::shared_ptr<Unit> find_or_add(int number) {
 }
 
 std::string unit_label(int number, const std::string& name) {
-  std::string label = number == kNoUnit ? std::string("console output")
-                                        : "unit " + std::to_string(number);
+  std::string label =
+      number == kNoUnit ? std::string("console output") : "unit " + std::to_string(number);
   if (!name.empty()) label += ", file " + name;
   return label;
 }
@@ -60,7 +60,9 @@ std::string system_reason() {
   return std::error_code(errno, std::generic_category()).message();
 }
 
-bool is_device(DeviceKind kind) { return kind != DeviceKind::kFile; }
+bool is_device(DeviceKind kind) {
+  return kind != DeviceKind::kFile;
+}
 
 // Default file of a unit used without OPEN: the FORTn variable, else the
 // console for 0, 5 and 6, else fort.n.
@@ -72,7 +74,9 @@ std::string default_file_name(int number) {
   return "fort." + std::to_string(number);
 }
 
-bool is_preconnected(int number) { return number == 0 || number == 5 || number == 6; }
+bool is_preconnected(int number) {
+  return number == 0 || number == 5 || number == 6;
+}
 
 IoStatus open_file(Unit& u, const std::string& name, const OpenRequest& r) {
   std::error_code ec;
@@ -103,8 +107,7 @@ IoStatus open_file(Unit& u, const std::string& name, const OpenRequest& r) {
 
 IoStatus open_device(Unit& u, const std::string& name, DeviceKind kind, const OpenRequest& r) {
   if (kind == DeviceKind::kPrinterOrPort || kind == DeviceKind::kAuxPort) {
-    return IoStatus::error("open failed: " + unit_label(r.unit, name) +
-                           ": device not available");
+    return IoStatus::error("open failed: " + unit_label(r.unit, name) + ": device not available");
   }
   UnitConnection c;
   c.unit = r.unit;
@@ -230,7 +233,8 @@ IoStatus write_file_record(Unit& u, int number, std::string_view record) {
   const bool written = start_writing(u) &&
                        std::fwrite(record.data(), 1, record.size(), u.file) == record.size() &&
                        std::fwrite("\r\n", 1, 2, u.file) == 2;
-  if (!written) return IoStatus::error("write failed: " + unit_label(number, u.path) + ": " + system_reason());
+  if (!written)
+    return IoStatus::error("write failed: " + unit_label(number, u.path) + ": " + system_reason());
   return IoStatus::ok();
 }
 
@@ -309,7 +313,8 @@ IoStatus read_file_record(Unit& u, int number, std::string& record) {
 
 IoStatus read_device_record(Unit& u, std::string& record) {
   const std::string label = unit_label(u.connection.unit, u.connection.file);
-  if (u.connection.kind == DeviceKind::kConsoleOut || u.connection.kind == DeviceKind::kConsoleErr) {
+  if (u.connection.kind == DeviceKind::kConsoleOut ||
+      u.connection.kind == DeviceKind::kConsoleErr) {
     return IoStatus::error("read failed: " + label + ": unit is for output only");
   }
   if (u.connection.kind == DeviceKind::kNull) return IoStatus::end("end of file: " + label);
@@ -386,7 +391,9 @@ IoStatus write_record(int unit, std::string_view record) {
   });
 }
 
-IoStatus write_console(std::string_view record) { return write_record(kNoUnit, record); }
+IoStatus write_console(std::string_view record) {
+  return write_record(kNoUnit, record);
+}
 
 bool file_exists(std::string_view name) {
   const std::string path = file_name_text(name);
@@ -427,7 +434,8 @@ std::optional<UnitConnection> unit_for_window(int window) {
 void complete_pending_lines(const std::function<bool(const UnitConnection&)>& shows_window) {
   for (auto& [number, u] : table_snapshot()) {
     std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
-    if (u->open && u->file == nullptr && u->connection.line_end_pending && shows_window(u->connection)) {
+    if (u->open && u->file == nullptr && u->connection.line_end_pending &&
+        shows_window(u->connection)) {
       complete_line(*u);
     }
   }

@@ -34,8 +34,7 @@ class [[nodiscard]] IoStatus {
   void or_stop() const;
 
  private:
-  IoStatus(IoOutcome outcome, std::string report)
-      : outcome_(outcome), report_(std::move(report)) {}
+  IoStatus(IoOutcome outcome, std::string report) : outcome_(outcome), report_(std::move(report)) {}
   IoOutcome outcome_;
   std::string report_;
 };
@@ -45,13 +44,13 @@ enum class Action { kReadWrite, kRead, kWrite };
 
 struct OpenRequest {
   int unit = 0;
-  std::string file;                  // trailing blanks and NULs are cut
+  std::string file;  // trailing blanks and NULs are cut
   FileStatus status = FileStatus::kUnknown;
   Action action = Action::kReadWrite;
-  bool blank_null = true;            // BLANK='NULL': blanks in number fields ignored
+  bool blank_null = true;              // BLANK='NULL': blanks in number fields ignored
   bool prompt_for_blank_name = false;  // the compiled OPEN's file-name prompt request
-  std::optional<std::string> title;  // TITLE=, window units only
-  std::optional<bool> iofocus;       // IOFOCUS=, window units only
+  std::optional<std::string> title;    // TITLE=, window units only
+  std::optional<bool> iofocus;         // IOFOCUS=, window units only
 };
 
 enum class CloseStatus { kDefault, kKeep, kDelete };

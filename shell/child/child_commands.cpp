@@ -88,18 +88,42 @@ void on_child_command(HWND child, int command) {
   }
   HWND mdi = shell_state().mdi_client;
   switch (command) {
-    case kCmdExit: ExitCommand(); return;
-    case kCmdSizeToFit: toggle_size_to_fit(child); return;
-    case kCmdFullScreen: toggle_full_screen(child); return;
-    case kCmdPause: pause_command(); return;
-    case kCmdResume: resume_command(); return;
-    case kCmdCascade: SendMessageA(mdi, WM_MDICASCADE, 0, 0); return;
-    case kCmdTile: SendMessageA(mdi, WM_MDITILE, 0, 0); return;
-    case kCmdArrangeIcons: SendMessageA(mdi, WM_MDIICONARRANGE, 0, 0); return;
-    case kCmdStatusBar: toggle_status_bar(); return;
-    case kCmdContents: open_help(0); return;
-    case kCmdUsingHelp: open_help(-1); return;
-    case kCmdAbout: show_about_box(); return;
+    case kCmdExit:
+      ExitCommand();
+      return;
+    case kCmdSizeToFit:
+      toggle_size_to_fit(child);
+      return;
+    case kCmdFullScreen:
+      toggle_full_screen(child);
+      return;
+    case kCmdPause:
+      pause_command();
+      return;
+    case kCmdResume:
+      resume_command();
+      return;
+    case kCmdCascade:
+      SendMessageA(mdi, WM_MDICASCADE, 0, 0);
+      return;
+    case kCmdTile:
+      SendMessageA(mdi, WM_MDITILE, 0, 0);
+      return;
+    case kCmdArrangeIcons:
+      SendMessageA(mdi, WM_MDIICONARRANGE, 0, 0);
+      return;
+    case kCmdStatusBar:
+      toggle_status_bar();
+      return;
+    case kCmdContents:
+      open_help(0);
+      return;
+    case kCmdUsingHelp:
+      open_help(-1);
+      return;
+    case kCmdAbout:
+      show_about_box();
+      return;
     case kCmdInput:
     case kCmdPrint:
     case kCmdSave:

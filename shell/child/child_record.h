@@ -62,9 +62,9 @@ struct ChildRecord {
   int offset_x = 0, offset_y = 0;
   int target_width = 0, target_height = 0;
   HWND full_screen = nullptr;
-  HDC window_dc = nullptr;       // the child's own context (CS_OWNDC)
+  HDC window_dc = nullptr;  // the child's own context (CS_OWNDC)
   HDC full_screen_dc = nullptr;
-  HDC screen_dc = nullptr;       // where on-screen drawing goes now
+  HDC screen_dc = nullptr;  // where on-screen drawing goes now
   MemoryDc memory_dc;
   HPALETTE palette = nullptr;
   std::vector<Rgb> palette_entries;

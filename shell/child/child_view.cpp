@@ -22,7 +22,9 @@ bool drawing_lock_usable(const ChildRecord&) {
   return shell_state().program_state.load() != kProgramStatePaused;
 }
 
-void fill_black(HDC dc, const RECT& rc) { FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))); }
+void fill_black(HDC dc, const RECT& rc) {
+  FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+}
 
 void paint_contents(ChildRecord& r, HDC dc, const RECT& update) {
   RECT client;
@@ -30,7 +32,8 @@ void paint_contents(ChildRecord& r, HDC dc, const RECT& update) {
   if (r.iconic) {
     MemoryDc icon_dc(dc);
     Selected keep(icon_dc.get(), r.icon.get());
-    StretchBlt(dc, 0, 0, client.right, client.bottom, icon_dc.get(), 0, 0, kIconSize, kIconSize, SRCCOPY);
+    StretchBlt(dc, 0, 0, client.right, client.bottom, icon_dc.get(), 0, 0, kIconSize, kIconSize,
+               SRCCOPY);
     return;
   }
   if (!r.configured || !r.bitmap) {
@@ -49,15 +52,20 @@ void paint_contents(ChildRecord& r, HDC dc, const RECT& update) {
   // Client area beyond the virtual screen (while the bars catch up).
   const int right = r.screen_width - r.scroll_x;
   const int bottom = r.screen_height - r.scroll_y;
-  if (update.right > right) fill_black(dc, RECT{std::max<LONG>(right, update.left), update.top, update.right, update.bottom});
-  if (update.bottom > bottom) fill_black(dc, RECT{update.left, std::max<LONG>(bottom, update.top), update.right, update.bottom});
+  if (update.right > right)
+    fill_black(dc,
+               RECT{std::max<LONG>(right, update.left), update.top, update.right, update.bottom});
+  if (update.bottom > bottom)
+    fill_black(dc,
+               RECT{update.left, std::max<LONG>(bottom, update.top), update.right, update.bottom});
 }
 
 // The outer size of a child whose client area is client_w x client_h
 // without scroll bars.
 SIZE outer_size_for_client(HWND hwnd, int client_w, int client_h) {
   RECT rc = {0, 0, client_w, client_h};
-  const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)) & ~(WS_HSCROLL | WS_VSCROLL);
+  const DWORD style =
+      static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)) & ~(WS_HSCROLL | WS_VSCROLL);
   AdjustWindowRectEx(&rc, style, FALSE, static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)));
   return SIZE{rc.right - rc.left, rc.bottom - rc.top};
 }
@@ -68,7 +76,8 @@ void resize_to_screen(ChildRecord& r) {
   const int w = std::min<int>(client.right, r.screen_width);
   const int h = std::min<int>(client.bottom, r.screen_height);
   const SIZE outer = outer_size_for_client(r.hwnd, w, h);
-  SetWindowPos(r.hwnd, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(r.hwnd, nullptr, 0, 0, outer.cx, outer.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool larger_than_screen(const ChildRecord& r) {
@@ -107,8 +116,8 @@ void scroll_to(ChildRecord& r, bool horizontal, int position) {
       r.offset_x = r.scroll_x;
       r.offset_y = r.scroll_y;
     }
-    ScrollWindowEx(r.hwnd, horizontal ? delta : 0, horizontal ? 0 : delta, nullptr, nullptr, nullptr,
-                   nullptr, SW_INVALIDATE);
+    ScrollWindowEx(r.hwnd, horizontal ? delta : 0, horizontal ? 0 : delta, nullptr, nullptr,
+                   nullptr, nullptr, SW_INVALIDATE);
     UpdateWindow(r.hwnd);
   }
   SetScrollPos(r.hwnd, horizontal ? SB_HORZ : SB_VERT, target, TRUE);
@@ -190,14 +199,29 @@ void on_scroll_request(HWND hwnd, bool horizontal, int request, int thumb) {
   const int range = horizontal ? r->scroll_range_x : r->scroll_range_y;
   int target = current;
   switch (request) {
-    case SB_LINEUP: target = current - line; break;
-    case SB_LINEDOWN: target = current + line; break;
-    case SB_PAGEUP: target = current - page; break;
-    case SB_PAGEDOWN: target = current + page; break;
-    case SB_THUMBPOSITION: target = thumb; break;
-    case SB_TOP: target = 0; break;
-    case SB_BOTTOM: target = range; break;
-    default: return;
+    case SB_LINEUP:
+      target = current - line;
+      break;
+    case SB_LINEDOWN:
+      target = current + line;
+      break;
+    case SB_PAGEUP:
+      target = current - page;
+      break;
+    case SB_PAGEDOWN:
+      target = current + page;
+      break;
+    case SB_THUMBPOSITION:
+      target = thumb;
+      break;
+    case SB_TOP:
+      target = 0;
+      break;
+    case SB_BOTTOM:
+      target = range;
+      break;
+    default:
+      return;
   }
   scroll_to(*r, horizontal, target);
 }
@@ -207,12 +231,24 @@ bool on_scroll_key(HWND hwnd, int key) {
   if (r == nullptr || r->fit) return false;
   const bool ctrl = GetKeyState(VK_CONTROL) < 0;
   switch (key) {
-    case VK_LEFT: on_scroll_request(hwnd, true, SB_LINEUP, 0); return true;
-    case VK_RIGHT: on_scroll_request(hwnd, true, SB_LINEDOWN, 0); return true;
-    case VK_UP: on_scroll_request(hwnd, false, SB_LINEUP, 0); return true;
-    case VK_DOWN: on_scroll_request(hwnd, false, SB_LINEDOWN, 0); return true;
-    case VK_PRIOR: on_scroll_request(hwnd, ctrl, SB_PAGEUP, 0); return true;
-    case VK_NEXT: on_scroll_request(hwnd, ctrl, SB_PAGEDOWN, 0); return true;
+    case VK_LEFT:
+      on_scroll_request(hwnd, true, SB_LINEUP, 0);
+      return true;
+    case VK_RIGHT:
+      on_scroll_request(hwnd, true, SB_LINEDOWN, 0);
+      return true;
+    case VK_UP:
+      on_scroll_request(hwnd, false, SB_LINEUP, 0);
+      return true;
+    case VK_DOWN:
+      on_scroll_request(hwnd, false, SB_LINEDOWN, 0);
+      return true;
+    case VK_PRIOR:
+      on_scroll_request(hwnd, ctrl, SB_PAGEUP, 0);
+      return true;
+    case VK_NEXT:
+      on_scroll_request(hwnd, ctrl, SB_PAGEDOWN, 0);
+      return true;
     case VK_HOME:
       on_scroll_request(hwnd, true, SB_TOP, 0);
       if (ctrl) on_scroll_request(hwnd, false, SB_TOP, 0);
@@ -314,7 +350,8 @@ void apply_configured_shape(HWND hwnd, bool first_time) {
   ChildRecord* r = child_record(hwnd);
   if (r == nullptr) return;
   if (first_time) {
-    HWND active = reinterpret_cast<HWND>(SendMessageA(shell_state().mdi_client, WM_MDIGETACTIVE, 0, 0));
+    HWND active =
+        reinterpret_cast<HWND>(SendMessageA(shell_state().mdi_client, WM_MDIGETACTIVE, 0, 0));
     if (active == nullptr || !IsWindowVisible(active)) {
       ShowWindow(hwnd, SW_SHOW);
       SendMessageA(shell_state().mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd), 0);
@@ -324,7 +361,8 @@ void apply_configured_shape(HWND hwnd, bool first_time) {
   RECT client;
   GetClientRect(hwnd, &client);
   if (r->screen_width < client.right || r->screen_height < client.bottom) {
-    if (IsZoomed(hwnd)) SendMessageA(shell_state().mdi_client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(hwnd), 0);
+    if (IsZoomed(hwnd))
+      SendMessageA(shell_state().mdi_client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(hwnd), 0);
     resize_to_screen(*r);
   }
   ShowWindow(hwnd, SW_SHOW);

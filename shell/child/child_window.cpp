@@ -28,7 +28,8 @@ void remove_close_item(HWND hwnd) {
   for (int i = count - 1; i >= 0; --i) {
     if (GetMenuItemID(menu, i) == SC_CLOSE) {
       DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
-      if (i > 0 && (GetMenuState(menu, static_cast<UINT>(i - 1), MF_BYPOSITION) & MF_SEPARATOR) != 0) {
+      if (i > 0 &&
+          (GetMenuState(menu, static_cast<UINT>(i - 1), MF_BYPOSITION) & MF_SEPARATOR) != 0) {
         DeleteMenu(menu, static_cast<UINT>(i - 1), MF_BYPOSITION);
       }
       break;
@@ -64,7 +65,8 @@ void on_destroy(HWND hwnd) {
   if (r == nullptr) return;
   SetWindowLongPtrA(hwnd, 0, 0);
   end_full_screen_on_destroy(*r);
-  if (r->memory_dc_default_bitmap != nullptr) SelectObject(r->memory_dc.get(), r->memory_dc_default_bitmap);
+  if (r->memory_dc_default_bitmap != nullptr)
+    SelectObject(r->memory_dc.get(), r->memory_dc_default_bitmap);
   if (r->palette != nullptr) DeleteObject(r->palette);
   ReleaseDC(hwnd, r->window_dc);
   delete r;
@@ -169,7 +171,9 @@ ChildRecord* child_record(HWND hwnd) {
   return reinterpret_cast<ChildRecord*>(GetWindowLongPtrA(hwnd, 0));
 }
 
-std::string child_class_name() { return shell_state().program_name + "Graphic"; }
+std::string child_class_name() {
+  return shell_state().program_name + "Graphic";
+}
 
 bool register_child_class() {
   static const std::string name = child_class_name();

@@ -9,11 +9,12 @@
 namespace shell {
 
 // Private messages of the child window.
-inline constexpr UINT kRepaintRequest = 1526;           // repaint the whole window at once
-inline constexpr UINT kUpdateScrollBars = WM_APP + 1;   // recompute the scroll bars (GUI thread)
-inline constexpr UINT kUpdateCaret = WM_APP + 2;        // remake or move the caret (GUI thread)
-inline constexpr UINT kApplyShape = WM_APP + 3;         // show and fit the window after configuring
-inline constexpr UINT kFlushScreen = WM_APP + 4;        // let drawing from another thread reach the display
+inline constexpr UINT kRepaintRequest = 1526;          // repaint the whole window at once
+inline constexpr UINT kUpdateScrollBars = WM_APP + 1;  // recompute the scroll bars (GUI thread)
+inline constexpr UINT kUpdateCaret = WM_APP + 2;       // remake or move the caret (GUI thread)
+inline constexpr UINT kApplyShape = WM_APP + 3;        // show and fit the window after configuring
+inline constexpr UINT kFlushScreen =
+    WM_APP + 4;  // let drawing from another thread reach the display
 
 bool register_child_class();
 std::string child_class_name();

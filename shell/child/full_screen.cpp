@@ -14,7 +14,9 @@ namespace {
 
 constexpr const char* kOwnerProperty = "bvrank.full_screen_child";
 
-HWND child_of_popup(HWND popup) { return static_cast<HWND>(GetPropA(popup, kOwnerProperty)); }
+HWND child_of_popup(HWND popup) {
+  return static_cast<HWND>(GetPropA(popup, kOwnerProperty));
+}
 
 void paint_popup(HWND popup) {
   PAINTSTRUCT ps;
@@ -29,8 +31,8 @@ void paint_popup(HWND popup) {
     if (rc.right == r->screen_width && rc.bottom == r->screen_height) {
       BitBlt(dc, 0, 0, rc.right, rc.bottom, r->memory_dc.get(), 0, 0, SRCCOPY);
     } else {
-      StretchBlt(dc, 0, 0, rc.right, rc.bottom, r->memory_dc.get(), 0, 0, r->screen_width, r->screen_height,
-                 SRCCOPY);
+      StretchBlt(dc, 0, 0, rc.right, rc.bottom, r->memory_dc.get(), 0, 0, r->screen_width,
+                 r->screen_height, SRCCOPY);
     }
     SetCursor(old);
     GdiFlush();
@@ -67,8 +69,8 @@ void enter_full_screen(ChildRecord& r) {
   const std::string class_name = shell_state().program_name + "FullWnd";
   const int w = GetSystemMetrics(SM_CXSCREEN);
   const int h = GetSystemMetrics(SM_CYSCREEN);
-  HWND popup = CreateWindowExA(0, class_name.c_str(), nullptr, WS_POPUP, 0, 0, w, h, shell_state().frame,
-                               nullptr, shell_state().instance, nullptr);
+  HWND popup = CreateWindowExA(0, class_name.c_str(), nullptr, WS_POPUP, 0, 0, w, h,
+                               shell_state().frame, nullptr, shell_state().instance, nullptr);
   if (popup == nullptr) return;
   SetPropA(popup, kOwnerProperty, r.hwnd);
   {
@@ -115,7 +117,8 @@ LRESULT CALLBACK full_screen_proc(HWND popup, UINT msg, WPARAM wparam, LPARAM lp
       if (r != nullptr) leave_full_screen(*r);
       return 0;
     case WM_CHAR:
-      if (r == nullptr || !deliver_key_to_waiting_read(r->hwnd, static_cast<int>(wparam))) MessageBeep(0);
+      if (r == nullptr || !deliver_key_to_waiting_read(r->hwnd, static_cast<int>(wparam)))
+        MessageBeep(0);
       return 0;
     case WM_CLOSE:
       if (r != nullptr) leave_full_screen(*r);

@@ -7,8 +7,12 @@ namespace shell {
 
 void set_keyboard_buffer(int, char*, int) {}
 
-bool read_window_line(int, std::string&) { return false; }
+bool read_window_line(int, std::string&) {
+  return false;
+}
 
-bool deliver_key_to_waiting_read(HWND, int) { return false; }
+bool deliver_key_to_waiting_read(HWND, int) {
+  return false;
+}
 
 }  // namespace shell

@@ -32,7 +32,9 @@ RECT text_window_rect(const ChildRecord& r) {
               r.text_window.right * r.cell_width, r.text_window.bottom * r.cell_height};
 }
 
-bool draws_on_screen(const ChildRecord& r) { return !r.iconic && !r.fit && !r.in_full_screen(); }
+bool draws_on_screen(const ChildRecord& r) {
+  return !r.iconic && !r.fit && !r.in_full_screen();
+}
 
 // Invalidates the rectangle of the target that shows `rc` of the virtual
 // screen, scaled in fit and full-screen mode (rounded outwards).
@@ -147,8 +149,8 @@ void scroll_text_window(ChildRecord& r, int lines) {
   const int src_y = shift > 0 ? area.top + shift : area.top;
   const int dst_y = shift > 0 ? area.top : area.top - shift;
   if (moved > 0) {
-    BitBlt(r.memory_dc.get(), area.left, dst_y, area.right - area.left, moved, r.memory_dc.get(), area.left,
-           src_y, SRCCOPY);
+    BitBlt(r.memory_dc.get(), area.left, dst_y, area.right - area.left, moved, r.memory_dc.get(),
+           area.left, src_y, SRCCOPY);
   }
   RECT vacated = area;
   if (shift > 0) {
@@ -184,7 +186,8 @@ void scroll_text_window(ChildRecord& r, int lines) {
   r.text_buffer.scroll(r.text_window, lines, r.text_columns);
 }
 
-std::int32_t Write(const char* bytes, std::int32_t length, std::int32_t window_number, std::int32_t mode) {
+std::int32_t Write(const char* bytes, std::int32_t length, std::int32_t window_number,
+                   std::int32_t mode) {
   HWND hwnd = window_of(window_number);
   if (hwnd == nullptr) return -1;
   ChildRecord* r = child_record(hwnd);
@@ -201,7 +204,8 @@ std::int32_t Write(const char* bytes, std::int32_t length, std::int32_t window_n
   const int previous = wggetactive();
   if (wgsetactive(window_number) != 0) {
     ensure_configured(*r);
-    std::string text = length > 0 ? std::string(bytes, static_cast<std::size_t>(length)) : std::string(" ");
+    std::string text =
+        length > 0 ? std::string(bytes, static_cast<std::size_t>(length)) : std::string(" ");
     write_text(*r, text, true, length == 0);
     if (!r->iofocus && previous != window_number && wgsetactive(previous) == 0) result = -1;
   }

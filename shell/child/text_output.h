@@ -14,12 +14,14 @@ struct ChildRecord;
 // Writes a record's bytes to window `window_number` (mode 1 hands the
 // buffer to the keyboard reader instead). The length on success, -1 on
 // failure.
-std::int32_t Write(const char* bytes, std::int32_t length, std::int32_t window_number, std::int32_t mode);
+std::int32_t Write(const char* bytes, std::int32_t length, std::int32_t window_number,
+                   std::int32_t mode);
 
 // Draws `text` at the record's text position. `control_characters` false
 // draws every byte as a glyph (OUTMEM); `empty_record` marks the row entry
 // of an empty write.
-void write_text(ChildRecord& r, std::string_view text, bool control_characters, bool empty_record = false);
+void write_text(ChildRecord& r, std::string_view text, bool control_characters,
+                bool empty_record = false);
 
 // Makes drawing done on another thread reach the display soon.
 void request_screen_flush(ChildRecord& r);

@@ -65,7 +65,8 @@ void SETTEXTWINDOW(std::int16_t top, std::int16_t left, std::int16_t bottom, std
   ChildRecord* r = graphics_window();
   if (r == nullptr) return;
   Locked text_lock(r->text_lock);
-  const TextWindowRequest req = normalise_text_window(top, left, bottom, right, r->text_rows, r->text_columns);
+  const TextWindowRequest req =
+      normalise_text_window(top, left, bottom, right, r->text_rows, r->text_columns);
   r->text_window = req.window;
   r->text_position = TextPosition{};
   r->graphics.text_clip_pending = true;
@@ -73,7 +74,8 @@ void SETTEXTWINDOW(std::int16_t top, std::int16_t left, std::int16_t bottom, std
   refresh_caret(*r);
 }
 
-void GETTEXTWINDOW(std::int16_t& top, std::int16_t& left, std::int16_t& bottom, std::int16_t& right) {
+void GETTEXTWINDOW(std::int16_t& top, std::int16_t& left, std::int16_t& bottom,
+                   std::int16_t& right) {
   ChildRecord* r = graphics_window();
   if (r == nullptr) return;
   top = static_cast<std::int16_t>(r->text_window.top);
@@ -93,7 +95,8 @@ void SCROLLTEXTWINDOW(std::int16_t lines) {
   Locked text_lock(r->text_lock);
   Locked draw(r->drawing_lock);
   // The scroll works inside the text window's clip region.
-  const RECT area = {(r->text_window.left - 1) * r->cell_width, (r->text_window.top - 1) * r->cell_height,
+  const RECT area = {(r->text_window.left - 1) * r->cell_width,
+                     (r->text_window.top - 1) * r->cell_height,
                      r->text_window.right * r->cell_width, r->text_window.bottom * r->cell_height};
   Region memory_clip(CreateRectRgnIndirect(&area));
   SelectClipRgn(r->memory_dc.get(), memory_clip.get());

@@ -10,7 +10,8 @@ void OUTMEM(const char* bytes, std::int16_t length);
 std::int32_t SETTEXTPOSITION(std::int16_t row, std::int16_t column);
 std::int32_t GETTEXTPOSITION();
 void SETTEXTWINDOW(std::int16_t top, std::int16_t left, std::int16_t bottom, std::int16_t right);
-void GETTEXTWINDOW(std::int16_t& top, std::int16_t& left, std::int16_t& bottom, std::int16_t& right);
+void GETTEXTWINDOW(std::int16_t& top, std::int16_t& left, std::int16_t& bottom,
+                   std::int16_t& right);
 void SCROLLTEXTWINDOW(std::int16_t lines);
 std::int16_t WRAPON(std::int16_t mode);
 std::int16_t DISPLAYCURSOR(std::int16_t mode);

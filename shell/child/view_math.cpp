@@ -26,7 +26,8 @@ CaretBox caret_box(const CaretGeometry& g) {
   const int x = (g.absolute_column - 1) * g.cell_width;
   const int y = (g.absolute_row - 1) * g.cell_height;
   if (!g.fit) return CaretBox{x - g.scroll_x, y - g.scroll_y, g.cell_width, g.cell_height};
-  return CaretBox{scale_up(x, g.view_width, g.screen_width), scale_up(y, g.view_height, g.screen_height),
+  return CaretBox{scale_up(x, g.view_width, g.screen_width),
+                  scale_up(y, g.view_height, g.screen_height),
                   scale_up(g.cell_width, g.view_width, g.screen_width),
                   scale_up(g.cell_height, g.view_height, g.screen_height)};
 }

@@ -11,15 +11,18 @@
 namespace shell {
 namespace {
 
-bool show_box(ErrorLevel level, int number, const char* file, int line, bool settings_hook, UINT icon) {
+bool show_box(ErrorLevel level, int number, const char* file, int line, bool settings_hook,
+              UINT icon) {
   const std::string text = error_box_text(level, number, file, line, settings_hook);
-  return MessageBoxA(shell_state().frame, text.c_str(), error_caption(level), MB_OK | MB_TASKMODAL | icon) != 0;
+  return MessageBoxA(shell_state().frame, text.c_str(), error_caption(level),
+                     MB_OK | MB_TASKMODAL | icon) != 0;
 }
 
 }  // namespace
 
 void warning_box(int number, const char* file, int line) {
-  if (!show_box(ErrorLevel::kWarning, number, file, line, false, MB_ICONWARNING)) fatal_box(0, file, line);
+  if (!show_box(ErrorLevel::kWarning, number, file, line, false, MB_ICONWARNING))
+    fatal_box(0, file, line);
 }
 
 void error_box(int number, const char* file, int line, bool initial_settings_hook) {

@@ -22,11 +22,10 @@ LRESULT on_frame_create(HWND hwnd) {
   CLIENTCREATESTRUCT ccs = {};
   ccs.hWindowMenu = s.minimal_window_menu;
   ccs.idFirstChild = kFirstMdiChildId;
-  s.mdi_client = CreateWindowExA(0, "MDICLIENT", nullptr,
-                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMdiClientId)),
-                                 s.instance, &ccs);
+  s.mdi_client = CreateWindowExA(
+      0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES,
+      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMdiClientId)), s.instance, &ccs);
   return s.mdi_client != nullptr ? 0 : -1;
 }
 
@@ -58,7 +57,8 @@ HHOOK g_menu_hook = nullptr;
 
 LRESULT CALLBACK menu_filter(int code, WPARAM wparam, LPARAM lparam) {
   const MSG* msg = reinterpret_cast<const MSG*>(lparam);
-  if (code == MSGF_MENU && msg->message == WM_KEYDOWN && msg->wParam == VK_F1 && g_highlighted_command != 0) {
+  if (code == MSGF_MENU && msg->message == WM_KEYDOWN && msg->wParam == VK_F1 &&
+      g_highlighted_command != 0) {
     enter_help_mode();
     EndMenu();
     PostMessageA(shell_state().frame, WM_COMMAND, g_highlighted_command, 0);
@@ -69,7 +69,8 @@ LRESULT CALLBACK menu_filter(int code, WPARAM wparam, LPARAM lparam) {
 
 void on_menu_select(WPARAM wparam) {
   const UINT flags = HIWORD(wparam);
-  const bool command_item = flags != 0xFFFF && (flags & (MF_POPUP | MF_SEPARATOR | MF_SYSMENU)) == 0;
+  const bool command_item =
+      flags != 0xFFFF && (flags & (MF_POPUP | MF_SEPARATOR | MF_SYSMENU)) == 0;
   g_highlighted_command = command_item ? LOWORD(wparam) : 0;
 }
 
@@ -109,7 +110,9 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
 
 }  // namespace
 
-std::string frame_class_name() { return shell_state().program_name + "FRAME"; }
+std::string frame_class_name() {
+  return shell_state().program_name + "FRAME";
+}
 
 bool register_frame_class() {
   static const std::string name = frame_class_name();

@@ -80,16 +80,18 @@ std::int32_t change_menus(Change change) {
 
 using namespace shell;
 
-std::int32_t INSERTMENUQQ(std::int32_t menu, std::int32_t item, std::int32_t flags, const char* text,
-                          MenuRoutine routine) {
+std::int32_t INSERTMENUQQ(std::int32_t menu, std::int32_t item, std::int32_t flags,
+                          const char* text, MenuRoutine routine) {
   return change_menus([&](MenuModel& m) {
     return m.insert(menu, item, flags, text != nullptr ? text : "", item_routine(routine));
   });
 }
 
-std::int32_t APPENDMENUQQ(std::int32_t menu, std::int32_t flags, const char* text, MenuRoutine routine) {
-  return change_menus(
-      [&](MenuModel& m) { return m.append(menu, flags, text != nullptr ? text : "", item_routine(routine)); });
+std::int32_t APPENDMENUQQ(std::int32_t menu, std::int32_t flags, const char* text,
+                          MenuRoutine routine) {
+  return change_menus([&](MenuModel& m) {
+    return m.append(menu, flags, text != nullptr ? text : "", item_routine(routine));
+  });
 }
 
 std::int32_t DELETEMENUQQ(std::int32_t menu, std::int32_t item) {
@@ -101,11 +103,13 @@ std::int32_t MODIFYMENUFLAGSQQ(std::int32_t menu, std::int32_t item, std::int32_
 }
 
 std::int32_t MODIFYMENUSTRINGQQ(std::int32_t menu, std::int32_t item, const char* text) {
-  return change_menus([&](MenuModel& m) { return m.modify_text(menu, item, text != nullptr ? text : ""); });
+  return change_menus(
+      [&](MenuModel& m) { return m.modify_text(menu, item, text != nullptr ? text : ""); });
 }
 
 std::int32_t MODIFYMENUROUTINEQQ(std::int32_t menu, std::int32_t item, MenuRoutine routine) {
-  return change_menus([&](MenuModel& m) { return m.modify_routine(menu, item, item_routine(routine)); });
+  return change_menus(
+      [&](MenuModel& m) { return m.modify_routine(menu, item, item_routine(routine)); });
 }
 
 std::int32_t SETWINDOWMENUQQ(std::int32_t menu) {
@@ -119,24 +123,66 @@ namespace {
 volatile int g_last_standard_routine = 0;
 }  // namespace
 
-void WINPRINT(std::int32_t*) { g_last_standard_routine = 1; }
-void WINSAVE(std::int32_t*) { g_last_standard_routine = 2; }
-void WINEXIT(std::int32_t*) { g_last_standard_routine = 3; }
-void WINCOPY(std::int32_t*) { g_last_standard_routine = 4; }
-void WINPASTE(std::int32_t*) { g_last_standard_routine = 5; }
-void WINSIZETOFIT(std::int32_t*) { g_last_standard_routine = 6; }
-void WINFULLSCREEN(std::int32_t*) { g_last_standard_routine = 7; }
-void WINSTATE(std::int32_t*) { g_last_standard_routine = 8; }
-void WINTILE(std::int32_t*) { g_last_standard_routine = 9; }
-void WINCASCADE(std::int32_t*) { g_last_standard_routine = 10; }
-void WINARRANGE(std::int32_t*) { g_last_standard_routine = 11; }
-void WININPUT(std::int32_t*) { g_last_standard_routine = 12; }
-void WINCLEARPASTE(std::int32_t*) { g_last_standard_routine = 13; }
-void WINSTATUS(std::int32_t*) { g_last_standard_routine = 14; }
-void WININDEX(std::int32_t*) { g_last_standard_routine = 15; }
-void WINUSING(std::int32_t*) { g_last_standard_routine = 16; }
-void WINABOUT(std::int32_t*) { g_last_standard_routine = 17; }
-void WINSELECTTEXT(std::int32_t*) { g_last_standard_routine = 18; }
-void WINSELECTGRAPHICS(std::int32_t*) { g_last_standard_routine = 19; }
-void WINSELECTALL(std::int32_t*) { g_last_standard_routine = 20; }
-void NUL(std::int32_t*) { g_last_standard_routine = 21; }
+void WINPRINT(std::int32_t*) {
+  g_last_standard_routine = 1;
+}
+void WINSAVE(std::int32_t*) {
+  g_last_standard_routine = 2;
+}
+void WINEXIT(std::int32_t*) {
+  g_last_standard_routine = 3;
+}
+void WINCOPY(std::int32_t*) {
+  g_last_standard_routine = 4;
+}
+void WINPASTE(std::int32_t*) {
+  g_last_standard_routine = 5;
+}
+void WINSIZETOFIT(std::int32_t*) {
+  g_last_standard_routine = 6;
+}
+void WINFULLSCREEN(std::int32_t*) {
+  g_last_standard_routine = 7;
+}
+void WINSTATE(std::int32_t*) {
+  g_last_standard_routine = 8;
+}
+void WINTILE(std::int32_t*) {
+  g_last_standard_routine = 9;
+}
+void WINCASCADE(std::int32_t*) {
+  g_last_standard_routine = 10;
+}
+void WINARRANGE(std::int32_t*) {
+  g_last_standard_routine = 11;
+}
+void WININPUT(std::int32_t*) {
+  g_last_standard_routine = 12;
+}
+void WINCLEARPASTE(std::int32_t*) {
+  g_last_standard_routine = 13;
+}
+void WINSTATUS(std::int32_t*) {
+  g_last_standard_routine = 14;
+}
+void WININDEX(std::int32_t*) {
+  g_last_standard_routine = 15;
+}
+void WINUSING(std::int32_t*) {
+  g_last_standard_routine = 16;
+}
+void WINABOUT(std::int32_t*) {
+  g_last_standard_routine = 17;
+}
+void WINSELECTTEXT(std::int32_t*) {
+  g_last_standard_routine = 18;
+}
+void WINSELECTGRAPHICS(std::int32_t*) {
+  g_last_standard_routine = 19;
+}
+void WINSELECTALL(std::int32_t*) {
+  g_last_standard_routine = 20;
+}
+void NUL(std::int32_t*) {
+  g_last_standard_routine = 21;
+}

@@ -7,9 +7,10 @@
 
 #include "shell/frame/user_items.h"
 
-std::int32_t INSERTMENUQQ(std::int32_t menu, std::int32_t item, std::int32_t flags, const char* text,
+std::int32_t INSERTMENUQQ(std::int32_t menu, std::int32_t item, std::int32_t flags,
+                          const char* text, shell::MenuRoutine routine);
+std::int32_t APPENDMENUQQ(std::int32_t menu, std::int32_t flags, const char* text,
                           shell::MenuRoutine routine);
-std::int32_t APPENDMENUQQ(std::int32_t menu, std::int32_t flags, const char* text, shell::MenuRoutine routine);
 std::int32_t DELETEMENUQQ(std::int32_t menu, std::int32_t item);
 std::int32_t MODIFYMENUFLAGSQQ(std::int32_t menu, std::int32_t item, std::int32_t flags);
 std::int32_t MODIFYMENUSTRINGQQ(std::int32_t menu, std::int32_t item, const char* text);

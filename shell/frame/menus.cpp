@@ -20,7 +20,9 @@
 namespace shell {
 namespace {
 
-bool lead_byte(unsigned char b) { return IsDBCSLeadByte(b) != 0; }
+bool lead_byte(unsigned char b) {
+  return IsDBCSLeadByte(b) != 0;
+}
 
 MenuModel& model_storage() {
   static MenuModel model = MenuModel::standard(shell_state().double_byte ? lead_byte : nullptr);
@@ -29,7 +31,8 @@ MenuModel& model_storage() {
 
 bool g_help_mode = false;
 bool g_window_menu_moved = false;  // under the menu lock
-std::string g_about_text = "bvrank\n\nRanks the residues of each chain of a PDB file by their averaged B values.";
+std::string g_about_text =
+    "bvrank\n\nRanks the residues of each chain of a PDB file by their averaged B values.";
 std::string g_help_file;
 
 bool child_menu_in_front() {
@@ -37,21 +40,25 @@ bool child_menu_in_front() {
   return child != nullptr && IsZoomed(child);
 }
 
-HMENU bar() { return shell_state().menu_bar; }
+HMENU bar() {
+  return shell_state().menu_bar;
+}
 
 UINT_PTR id_or_popup(const MenuItem& item, HMENU popup) {
   return popup != nullptr ? reinterpret_cast<UINT_PTR>(popup) : static_cast<UINT_PTR>(item.command);
 }
 
 void insert_item(HMENU menu, int position, const MenuItem& item, HMENU popup) {
-  const UINT flags = MF_BYPOSITION | static_cast<UINT>(mf_flags(item)) | (popup != nullptr ? MF_POPUP : 0);
+  const UINT flags =
+      MF_BYPOSITION | static_cast<UINT>(mf_flags(item)) | (popup != nullptr ? MF_POPUP : 0);
   InsertMenuA(menu, static_cast<UINT>(position), flags, id_or_popup(item, popup),
               item.separator ? nullptr : item.text.c_str());
 }
 
 void update_item(HMENU menu, int position, const MenuItem& item) {
   HMENU popup = GetSubMenu(menu, position);
-  const UINT flags = MF_BYPOSITION | static_cast<UINT>(mf_flags(item)) | (popup != nullptr ? MF_POPUP : 0);
+  const UINT flags =
+      MF_BYPOSITION | static_cast<UINT>(mf_flags(item)) | (popup != nullptr ? MF_POPUP : 0);
   ModifyMenuA(menu, static_cast<UINT>(position), flags, id_or_popup(item, popup),
               item.separator ? nullptr : item.text.c_str());
 }
@@ -79,7 +86,8 @@ void mirror(const MenuChange& c) {
       }
       break;
     case MenuChange::Kind::kMakePopup:
-      ModifyMenuA(menu_bar, static_cast<UINT>(pos), MF_BYPOSITION | MF_POPUP | static_cast<UINT>(mf_flags(c.data)),
+      ModifyMenuA(menu_bar, static_cast<UINT>(pos),
+                  MF_BYPOSITION | MF_POPUP | static_cast<UINT>(mf_flags(c.data)),
                   reinterpret_cast<UINT_PTR>(CreatePopupMenu()), c.data.text.c_str());
       break;
     case MenuChange::Kind::kWindowMenu:
@@ -97,7 +105,8 @@ void build_bar_from_model(MenuModel& m) {
     const MenuEntry* e = m.entry(menu);
     HMENU popup = e->popup ? CreatePopupMenu() : nullptr;
     if (popup != nullptr) {
-      for (const MenuItem& item : e->items) insert_item(popup, GetMenuItemCount(popup), item, nullptr);
+      for (const MenuItem& item : e->items)
+        insert_item(popup, GetMenuItemCount(popup), item, nullptr);
     }
     insert_item(menu_bar, GetMenuItemCount(menu_bar), e->head, popup);
   }
@@ -127,7 +136,9 @@ void set_check(CommandId command, bool on) {
 
 }  // namespace
 
-MenuModel& menu_model() { return model_storage(); }
+MenuModel& menu_model() {
+  return model_storage();
+}
 
 void mirror_menu_changes() {
   std::lock_guard<std::recursive_mutex> lock(menu_lock());
@@ -158,13 +169,16 @@ bool build_minimal_menu_bar() {
   s.minimal_menu_bar = CreateMenu();
   HMENU file = CreatePopupMenu();
   s.minimal_window_menu = CreatePopupMenu();
-  if (s.minimal_menu_bar == nullptr || file == nullptr || s.minimal_window_menu == nullptr) return false;
+  if (s.minimal_menu_bar == nullptr || file == nullptr || s.minimal_window_menu == nullptr)
+    return false;
   AppendMenuA(file, MF_STRING, kCmdMinimalExit, "E&xit");
   AppendMenuA(s.minimal_menu_bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
   return true;
 }
 
-void install_menu_bar() { show_standard_menu_bar(); }
+void install_menu_bar() {
+  show_standard_menu_bar();
+}
 
 void update_menu_states(HMENU) {
   std::lock_guard<std::recursive_mutex> lock(menu_lock());
@@ -173,8 +187,12 @@ void update_menu_states(HMENU) {
   mirror_menu_changes();
 }
 
-void set_fit_check(bool on) { set_check(kCmdSizeToFit, on); }
-void set_status_bar_check(bool on) { set_check(kCmdStatusBar, on); }
+void set_fit_check(bool on) {
+  set_check(kCmdSizeToFit, on);
+}
+void set_status_bar_check(bool on) {
+  set_check(kCmdStatusBar, on);
+}
 
 void set_user_items_enabled(bool enabled) {
   std::lock_guard<std::recursive_mutex> lock(menu_lock());
@@ -190,8 +208,12 @@ void grey_program_items() {
 
 void end_selection_modes() {}
 
-bool in_help_mode() { return g_help_mode; }
-void enter_help_mode() { g_help_mode = true; }
+bool in_help_mode() {
+  return g_help_mode;
+}
+void enter_help_mode() {
+  g_help_mode = true;
+}
 
 void show_help_for_command(int command) {
   g_help_mode = false;
@@ -208,10 +230,13 @@ void open_help(int topic) {
     const char* variable = std::getenv("TESLH_HLP");
     g_help_file = choose_help_file(
         variable != nullptr ? std::optional<std::string_view>(variable) : std::nullopt,
-        [](const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; },
+        [](const std::string& path) {
+          return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+        },
         [](const std::string& name) -> std::optional<std::string> {
           char found[MAX_PATH];
-          if (SearchPathA(nullptr, name.c_str(), nullptr, MAX_PATH, found, nullptr) == 0) return std::nullopt;
+          if (SearchPathA(nullptr, name.c_str(), nullptr, MAX_PATH, found, nullptr) == 0)
+            return std::nullopt;
           return std::string(found);
         });
   }

@@ -16,8 +16,8 @@
 #include "shell/frame/menu_lock.h"
 #include "shell/frame/menus.h"
 #include "shell/frame/program_states.h"
-#include "shell/frame/status_message.h"
 #include "shell/frame/status_bar.h"
+#include "shell/frame/status_message.h"
 #include "shell/startup/end_process.h"
 #include "shell/startup/shell_state.h"
 #include "shell/startup/thread_registry.h"
@@ -67,7 +67,8 @@ DWORD WINAPI pause_thread(LPVOID) {
 [[noreturn]] void shell_stop(const std::string& report) {
   rt::finish();
   const std::string caption = shell_state().program_name + " Run-Time Error";
-  MessageBoxA(shell_state().frame, report.c_str(), caption.c_str(), MB_OK | MB_ICONHAND | MB_TASKMODAL);
+  MessageBoxA(shell_state().frame, report.c_str(), caption.c_str(),
+              MB_OK | MB_ICONHAND | MB_TASKMODAL);
   NiceExit(1);
   end_process_now(1);
 }
@@ -100,9 +101,13 @@ int SetState(int state) {
   return 1;
 }
 
-int GetState() { return shell_state().program_state.load(); }
+int GetState() {
+  return shell_state().program_state.load();
+}
 
-void show_state_word_again() { show_state_word(GetState()); }
+void show_state_word_again() {
+  show_state_word(GetState());
+}
 
 void SetStatusText(const char* text) {
   std::string shown;
@@ -125,7 +130,9 @@ int SetExit(int mode) {
   return 0;
 }
 
-int GetExit() { return shell_state().exit_mode.load(); }
+int GetExit() {
+  return shell_state().exit_mode.load();
+}
 
 void PauseApplication() {
   set_user_items_enabled(false);
@@ -171,9 +178,11 @@ int ProgramExit(int code) {
   SetStatusBar(kProgramStateFinished);
   const int mode = GetExit();
   if (mode == kExitPrompt) {
-    const std::string text = "Program Terminated with exit code " + std::to_string(code) + "\nExit Window?";
-    const int answer = MessageBoxA(shell_state().mdi_client, text.c_str(), shell_state().program_name.c_str(),
-                                   MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
+    const std::string text =
+        "Program Terminated with exit code " + std::to_string(code) + "\nExit Window?";
+    const int answer =
+        MessageBoxA(shell_state().mdi_client, text.c_str(), shell_state().program_name.c_str(),
+                    MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
     if (answer != IDYES) pump_until_quit();
   } else if (mode == kExitKeepWindows) {
     pump_until_quit();
@@ -187,6 +196,8 @@ void ExitCommand() {
   if (!PostMessageA(shell_state().frame, WM_CLOSE, 0, 0)) error_box(5, __FILE__, __LINE__);
 }
 
-void install_shell_stop_routine() { rt::set_stop_routine(shell_stop); }
+void install_shell_stop_routine() {
+  rt::set_stop_routine(shell_stop);
+}
 
 }  // namespace shell

@@ -87,10 +87,11 @@ LRESULT CALLBACK status_bar_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpar
       measure_system_font(hwnd);
       const auto instance = shell_state().instance;
       g_state_pane = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, hwnd,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatePaneId)), instance, nullptr);
-      g_message_pane = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
-                                     hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessagePaneId)),
-                                     instance, nullptr);
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatePaneId)),
+                                   instance, nullptr);
+      g_message_pane = CreateWindowA(
+          "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, hwnd,
+          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessagePaneId)), instance, nullptr);
       return 0;
     }
     case WM_SIZE:
@@ -135,8 +136,8 @@ bool register_status_bar_class() {
 HWND create_status_bar(HWND frame) {
   const std::string name = shell_state().program_name + "STATUSBAR";
   return CreateWindowA(name.c_str(), nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, frame,
-                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)), shell_state().instance,
-                       nullptr);
+                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
+                       shell_state().instance, nullptr);
 }
 
 int status_bar_height() {

@@ -49,8 +49,9 @@ class GdiFontMaker : public FontMaker {
 
 DisplayMetrics display_metrics() {
   const ShellState& s = shell_state();
-  return display_metrics_from(s.display.width, s.display.height, s.display.bits_per_pixel, s.display.planes,
-                              GetSystemMetrics(SM_CXMIN), GetSystemMetrics(SM_CYMIN), s.double_byte);
+  return display_metrics_from(s.display.width, s.display.height, s.display.bits_per_pixel,
+                              s.display.planes, GetSystemMetrics(SM_CXMIN),
+                              GetSystemMetrics(SM_CYMIN), s.double_byte);
 }
 
 // The virtual screen: a 32-bit device-independent bitmap, made without
@@ -113,7 +114,8 @@ bool rebuild_screen(ChildRecord& r, const WindowConfig& c, Font font, const Font
 }
 
 // Applies an accepted request to the window; false (error box 5) on failure.
-bool apply_configuration(ChildRecord& r, const WindowConfig& c, Font font, const FontMetrics& metrics) {
+bool apply_configuration(ChildRecord& r, const WindowConfig& c, Font font,
+                         const FontMetrics& metrics) {
   const bool first_time = !r.shown;
   if (!rebuild_screen(r, c, std::move(font), metrics)) {
     error_box(kErrorUnexpected, __FILE__, __LINE__);

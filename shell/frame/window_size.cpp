@@ -78,9 +78,15 @@ std::int32_t set_frame_size(const WideSizeRecord& w) {
   s.frame_size_set_after_start = true;
   if (IsIconic(s.frame) || IsZoomed(s.frame)) ShowWindow(s.frame, SW_RESTORE);
   switch (w.type) {
-    case kSizeMinimized: ShowWindow(s.frame, SW_MINIMIZE); return 0;
-    case kSizeMaximized: ShowWindow(s.frame, SW_MAXIMIZE); return 0;
-    case kSizeRestored: ShowWindow(s.frame, SW_SHOWNORMAL); return 0;
+    case kSizeMinimized:
+      ShowWindow(s.frame, SW_MINIMIZE);
+      return 0;
+    case kSizeMaximized:
+      ShowWindow(s.frame, SW_MAXIMIZE);
+      return 0;
+    case kSizeRestored:
+      ShowWindow(s.frame, SW_SHOWNORMAL);
+      return 0;
     case kSizePlaced: {
       const WindowRect p = frame_placement(w, outer_rect_in_parent(s.frame), frame_metrics());
       SetWindowPos(s.frame, nullptr, p.x, p.y, p.width, p.height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -109,11 +115,18 @@ ChildRecord* sizable_window(std::int32_t unit) {
 std::int32_t set_child_size(ChildRecord& r, const WideSizeRecord& w) {
   HWND mdi = shell_state().mdi_client;
   switch (w.type) {
-    case kSizeMinimized: ShowWindow(r.hwnd, SW_MINIMIZE); return 0;
-    case kSizeMaximized: SendMessageA(mdi, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(r.hwnd), 0); return 0;
-    case kSizeRestored: SendMessageA(mdi, WM_MDIRESTORE, reinterpret_cast<WPARAM>(r.hwnd), 0); return 0;
+    case kSizeMinimized:
+      ShowWindow(r.hwnd, SW_MINIMIZE);
+      return 0;
+    case kSizeMaximized:
+      SendMessageA(mdi, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(r.hwnd), 0);
+      return 0;
+    case kSizeRestored:
+      SendMessageA(mdi, WM_MDIRESTORE, reinterpret_cast<WPARAM>(r.hwnd), 0);
+      return 0;
     case kSizePlaced: {
-      if (IsIconic(r.hwnd) || IsZoomed(r.hwnd)) SendMessageA(mdi, WM_MDIRESTORE, reinterpret_cast<WPARAM>(r.hwnd), 0);
+      if (IsIconic(r.hwnd) || IsZoomed(r.hwnd))
+        SendMessageA(mdi, WM_MDIRESTORE, reinterpret_cast<WPARAM>(r.hwnd), 0);
       const WindowRect p = child_placement(w, outer_rect_in_parent(r.hwnd), child_metrics(r));
       SetWindowPos(r.hwnd, nullptr, p.x, p.y, p.width, p.height, SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
@@ -126,13 +139,14 @@ std::int32_t set_child_size(ChildRecord& r, const WideSizeRecord& w) {
 
 WindowSizeRecord child_size(ChildRecord& r, bool maximum) {
   const ChildMetrics m = child_metrics(r);
-  const WindowSizeRecord max =
-      child_maximum_size(PixelSize{r.screen_width, r.screen_height}, client_size(shell_state().mdi_client), m);
+  const WindowSizeRecord max = child_maximum_size(PixelSize{r.screen_width, r.screen_height},
+                                                  client_size(shell_state().mdi_client), m);
   if (maximum) return max;
   POINT origin = {0, 0};
   ClientToScreen(r.hwnd, &origin);
   ScreenToClient(shell_state().mdi_client, &origin);
-  return child_current_size(show_state(r.hwnd), outer_rect_in_parent(r.hwnd), origin.x, origin.y, max, m);
+  return child_current_size(show_state(r.hwnd), outer_rect_in_parent(r.hwnd), origin.x, origin.y,
+                            max, m);
 }
 
 }  // namespace
@@ -160,11 +174,13 @@ std::int32_t GETWSIZEQQ(std::int32_t unit, std::int32_t request, WindowSizeRecor
       return 0;
     case SizeQuery::kFrameCurrent:
       if (s.frame == nullptr) {
-        const WindowRect stored{s.frame_size.x, s.frame_size.y, s.frame_size.width, s.frame_size.height};
-        size = frame_stored_size(s.frame_size.set ? s.frame_size.type : 0, stored, full_screen_client());
+        const WindowRect stored{s.frame_size.x, s.frame_size.y, s.frame_size.width,
+                                s.frame_size.height};
+        size = frame_stored_size(s.frame_size.set ? s.frame_size.type : 0, stored,
+                                 full_screen_client());
       } else {
-        size = frame_current_size(show_state(s.frame), outer_rect_in_parent(s.frame), client_size(s.mdi_client),
-                                  full_screen_client());
+        size = frame_current_size(show_state(s.frame), outer_rect_in_parent(s.frame),
+                                  client_size(s.mdi_client), full_screen_client());
       }
       return 0;
     case SizeQuery::kWindowMaximum:

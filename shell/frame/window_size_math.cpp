@@ -73,7 +73,7 @@ PixelSize frame_outer_size(PixelSize client, const FrameMetrics& m) {
 }
 
 WindowRect frame_placement(const WideSizeRecord& r, const WindowRect& current,
-                          const FrameMetrics& m) {
+                           const FrameMetrics& m) {
   const long long width = std::max<std::int32_t>(r.width, 0) + 2LL * m.sizing_border_x;
   const long long height = std::max<std::int32_t>(r.height, 0) + 2LL * m.sizing_border_y +
                            m.menu_height + m.caption_height + m.status_bar_height;
@@ -86,7 +86,7 @@ int child_border(const ChildMetrics& m) {
 }
 
 WindowRect child_placement(const WideSizeRecord& r, const WindowRect& current,
-                          const ChildMetrics& m) {
+                           const ChildMetrics& m) {
   const int b = 2 * child_border(m);
   const long long x = static_cast<long long>(r.x) * m.cell_width;
   const long long y = static_cast<long long>(r.y) * m.cell_height;

@@ -64,7 +64,7 @@ PixelSize frame_outer_size(PixelSize client, const FrameMetrics& metrics);
 // Where a type 4 request moves the existing frame (screen coordinates, outer
 // rectangle); kKeepCurrent fields take the values of `current_outer`.
 WindowRect frame_placement(const WideSizeRecord& record, const WindowRect& current_outer,
-                          const FrameMetrics& metrics);
+                           const FrameMetrics& metrics);
 
 // A child window's cell and the system metrics around its client area.
 struct ChildMetrics {
@@ -80,7 +80,7 @@ int child_border(const ChildMetrics& metrics);
 // Where a type 4 request moves a child (MDI client coordinates, outer
 // rectangle); kKeepCurrent fields take the values of `current_outer`.
 WindowRect child_placement(const WideSizeRecord& record, const WindowRect& current_outer,
-                          const ChildMetrics& metrics);
+                           const ChildMetrics& metrics);
 // Outer size of a child whose client area shows exactly the virtual screen.
 PixelSize child_outer_for_screen(PixelSize virtual_screen, int sizing_border_x, int sizing_border_y,
                                  int caption_height);
@@ -90,7 +90,8 @@ WindowSizeRecord frame_maximum_size(PixelSize full_screen_client);
 WindowSizeRecord frame_current_size(ShowState state, const WindowRect& frame_outer,
                                     PixelSize mdi_client, PixelSize full_screen_client);
 // Before the frame exists: the stored request (type 0 when none was made).
-WindowSizeRecord frame_stored_size(int type, const WindowRect& stored, PixelSize full_screen_client);
+WindowSizeRecord frame_stored_size(int type, const WindowRect& stored,
+                                   PixelSize full_screen_client);
 WindowSizeRecord child_maximum_size(PixelSize virtual_screen, PixelSize mdi_client,
                                     const ChildMetrics& metrics);
 // `client_origin_x` and `_y` are the child's client-area origin in MDI client

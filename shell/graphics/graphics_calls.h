@@ -27,8 +27,10 @@ std::int32_t GETPIXELRGB(std::int16_t x, std::int16_t y);
 std::int32_t GETPIXELRGB_W(double wx, double wy);
 std::int32_t SETPIXELRGB(std::int16_t x, std::int16_t y, std::int32_t color);
 std::int32_t SETPIXELRGB_W(double wx, double wy, std::int32_t color);
-void GETPIXELSRGB(std::int32_t n, const std::int16_t* xs, const std::int16_t* ys, std::int32_t* colors);
-void SETPIXELSRGB(std::int32_t n, const std::int16_t* xs, const std::int16_t* ys, const std::int32_t* colors);
+void GETPIXELSRGB(std::int32_t n, const std::int16_t* xs, const std::int16_t* ys,
+                  std::int32_t* colors);
+void SETPIXELSRGB(std::int32_t n, const std::int16_t* xs, const std::int16_t* ys,
+                  const std::int32_t* colors);
 
 std::int16_t SETVIDEOMODE(std::int16_t mode);
 std::int32_t REMAPPALETTERGB(std::int32_t index, std::int32_t color);

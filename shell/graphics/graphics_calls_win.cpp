@@ -2,8 +2,6 @@
 // coordinates (physical = view + origin); _W calls convert from window
 // coordinates first. Drawing holds the drawing lock, goes into the memory
 // bitmap and onto the screen, and is clipped to the viewport.
-#include "shell/graphics/graphics_calls.h"
-
 #include <windows.h>
 
 #include <cstring>
@@ -12,6 +10,7 @@
 #include "shell/child/child_record.h"
 #include "shell/child/text_output.h"
 #include "shell/frame/window_configuration.h"
+#include "shell/graphics/graphics_calls.h"
 #include "shell/graphics/graphics_status.h"
 #include "shell/graphics/image_math.h"
 #include "shell/graphics/palette_win.h"
@@ -28,7 +27,9 @@ void keep_status(GraphicsStatus status) {
   if (status != 0) set_graphics_status(status);
 }
 
-bool draws_on_screen(const ChildRecord& r) { return r.screen_dc == r.window_dc && !r.fit && !r.iconic; }
+bool draws_on_screen(const ChildRecord& r) {
+  return r.screen_dc == r.window_dc && !r.fit && !r.iconic;
+}
 
 std::int32_t get_pixel(ChildRecord& r, XyPair view) {
   const XyPair p = view_to_physical(r.graphics, view.x, view.y);
@@ -72,7 +73,8 @@ struct DibInfo {
   RGBQUAD colors[256];
 };
 
-void fill_dib_info(DibInfo& info, int width, int height, int bits, const std::vector<Rgb>& palette) {
+void fill_dib_info(DibInfo& info, int width, int height, int bits,
+                   const std::vector<Rgb>& palette) {
   std::memset(&info, 0, sizeof info);
   info.header.biSize = sizeof(BITMAPINFOHEADER);
   info.header.biWidth = width;
@@ -88,20 +90,23 @@ void fill_dib_info(DibInfo& info, int width, int height, int bits, const std::ve
   }
 }
 
-void get_image(ChildRecord& r, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, void* buffer) {
+void get_image(ChildRecord& r, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2,
+               void* buffer) {
   if (buffer == nullptr) return;
   const ImageRect rect = order_image_rect(x1, y1, x2, y2);
   keep_status(rect.status);
   const int bits = image_bits(r);
   const std::vector<Rgb> palette = r.palette_entries;
-  const std::vector<std::uint8_t> header = build_image_header(rect.width(), rect.height(), bits, palette);
+  const std::vector<std::uint8_t> header =
+      build_image_header(rect.width(), rect.height(), bits, palette);
   if (header.empty()) {
     set_graphics_status(kImageNoMemory);
     return;
   }
   auto* out = static_cast<std::uint8_t*>(buffer);
   std::memcpy(out, header.data(), header.size());
-  const XyPair p = view_to_physical(r.graphics, static_cast<std::int16_t>(rect.left), static_cast<std::int16_t>(rect.top));
+  const XyPair p = view_to_physical(r.graphics, static_cast<std::int16_t>(rect.left),
+                                    static_cast<std::int16_t>(rect.top));
   Locked draw(r.drawing_lock);
   MemoryDc copy_dc(r.memory_dc.get());
   Bitmap copy(CreateCompatibleBitmap(r.memory_dc.get(), rect.width(), rect.height()));
@@ -115,7 +120,8 @@ void get_image(ChildRecord& r, std::int16_t x1, std::int16_t y1, std::int16_t x2
             reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
 }
 
-void put_image(ChildRecord& r, std::int16_t x, std::int16_t y, const void* buffer, std::int16_t action) {
+void put_image(ChildRecord& r, std::int16_t x, std::int16_t y, const void* buffer,
+               std::int16_t action) {
   const RasterOperation op = raster_operation(action);
   if (op.status != 0) {
     set_graphics_status(op.status);
@@ -137,12 +143,13 @@ void put_image(ChildRecord& r, std::int16_t x, std::int16_t y, const void* buffe
   select_graphics_clip(r);
   Brush brush(CreateSolidBrush(colorref(r, r.graphics.graphics_color)));
   const HGDIOBJ old_brush = SelectObject(r.memory_dc.get(), brush.get());
-  StretchDIBits(r.memory_dc.get(), p.x, p.y, l.width, l.height, 0, 0, l.width, l.height, data + l.pixel_offset,
-                reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, op.rop);
+  StretchDIBits(r.memory_dc.get(), p.x, p.y, l.width, l.height, 0, 0, l.width, l.height,
+                data + l.pixel_offset, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                op.rop);
   SelectObject(r.memory_dc.get(), old_brush);
   if (draws_on_screen(r)) {
-    BitBlt(r.screen_dc, p.x - r.offset_x, p.y - r.offset_y, l.width, l.height, r.memory_dc.get(), p.x, p.y,
-           SRCCOPY);
+    BitBlt(r.screen_dc, p.x - r.offset_x, p.y - r.offset_y, l.width, l.height, r.memory_dc.get(),
+           p.x, p.y, SRCCOPY);
   } else if (!r.iconic) {
     InvalidateRect(r.target, nullptr, FALSE);
   }
@@ -152,14 +159,18 @@ void put_image(ChildRecord& r, std::int16_t x, std::int16_t y, const void* buffe
 
 // Replaces palette entries and repaints; only windows with more than 20 colours.
 bool remap(ChildRecord& r, int first, const std::vector<Rgb>& colors) {
-  if (r.colors <= 20 || first < 0 || first + static_cast<int>(colors.size()) > static_cast<int>(r.palette_entries.size())) {
+  if (r.colors <= 20 || first < 0 ||
+      first + static_cast<int>(colors.size()) > static_cast<int>(r.palette_entries.size())) {
     set_graphics_status(kStatusError);
     return false;
   }
-  for (std::size_t i = 0; i < colors.size(); ++i) r.palette_entries[static_cast<std::size_t>(first) + i] = colors[i];
+  for (std::size_t i = 0; i < colors.size(); ++i)
+    r.palette_entries[static_cast<std::size_t>(first) + i] = colors[i];
   std::vector<PALETTEENTRY> entries(colors.size());
-  for (std::size_t i = 0; i < colors.size(); ++i) entries[i] = PALETTEENTRY{colors[i].red, colors[i].green, colors[i].blue, 0};
-  SetPaletteEntries(r.palette, static_cast<UINT>(first), static_cast<UINT>(entries.size()), entries.data());
+  for (std::size_t i = 0; i < colors.size(); ++i)
+    entries[i] = PALETTEENTRY{colors[i].red, colors[i].green, colors[i].blue, 0};
+  SetPaletteEntries(r.palette, static_cast<UINT>(first), static_cast<UINT>(entries.size()),
+                    entries.data());
   RealizePalette(r.window_dc);
   InvalidateRect(r.hwnd, nullptr, FALSE);
   return true;
@@ -225,13 +236,15 @@ std::int32_t SETPIXELRGB_W(double wx, double wy, std::int32_t color) {
   return r != nullptr ? set_pixel(*r, window_to_view(r->graphics, wx, wy), color) : -1;
 }
 
-void GETPIXELSRGB(std::int32_t n, const std::int16_t* xs, const std::int16_t* ys, std::int32_t* colors) {
+void GETPIXELSRGB(std::int32_t n, const std::int16_t* xs, const std::int16_t* ys,
+                  std::int32_t* colors) {
   ChildRecord* r = graphics_window();
   if (r == nullptr || n <= 0) return;
   for (std::int32_t i = 0; i < n; ++i) colors[i] = get_pixel(*r, XyPair{xs[i], ys[i]});
 }
 
-void SETPIXELSRGB(std::int32_t n, const std::int16_t* xs, const std::int16_t* ys, const std::int32_t* colors) {
+void SETPIXELSRGB(std::int32_t n, const std::int16_t* xs, const std::int16_t* ys,
+                  const std::int32_t* colors) {
   ChildRecord* r = graphics_window();
   if (r == nullptr || n <= 0) return;
   for (std::int32_t i = 0; i < n; ++i) set_pixel(*r, XyPair{xs[i], ys[i]}, colors[i]);
@@ -262,14 +275,16 @@ std::int16_t SETVIDEOMODE(std::int16_t mode) {
 
 std::int32_t REMAPPALETTERGB(std::int32_t index, std::int32_t color) {
   ChildRecord* r = graphics_window();
-  if (r == nullptr || index < 0 || index >= static_cast<std::int32_t>(r->palette_entries.size())) return -1;
+  if (r == nullptr || index < 0 || index >= static_cast<std::int32_t>(r->palette_entries.size()))
+    return -1;
   const std::int32_t old = rgb_value(r->palette_entries[static_cast<std::size_t>(index)]);
   return remap(*r, index, {rgb_from_value(color)}) ? old : -1;
 }
 
 std::int32_t REMAPPALETTE(std::int32_t index, std::int32_t color) {
   ChildRecord* r = graphics_window();
-  if (r == nullptr || index < 0 || index >= static_cast<std::int32_t>(r->palette_entries.size())) return -1;
+  if (r == nullptr || index < 0 || index >= static_cast<std::int32_t>(r->palette_entries.size()))
+    return -1;
   const std::int32_t old = to_palette6(r->palette_entries[static_cast<std::size_t>(index)]);
   return remap(*r, index, {from_palette6(color)}) ? old : -1;
 }

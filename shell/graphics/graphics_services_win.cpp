@@ -86,12 +86,16 @@ void clear_area(ChildRecord& r, std::int16_t area) {
       InvalidateRect(r.target, nullptr, FALSE);
     }
     switch (plan.text_buffer) {
-      case TextBufferAction::kDiscard: r.text_buffer.clear(); break;
+      case TextBufferAction::kDiscard:
+        r.text_buffer.clear();
+        break;
       case TextBufferAction::kBlankTextWindow:
         // Scrolling the text window by its own height blanks exactly its cells.
-        r.text_buffer.scroll(r.text_window, r.text_window.bottom - r.text_window.top + 1, r.text_columns);
+        r.text_buffer.scroll(r.text_window, r.text_window.bottom - r.text_window.top + 1,
+                             r.text_columns);
         break;
-      case TextBufferAction::kKeep: break;
+      case TextBufferAction::kKeep:
+        break;
     }
     if (plan.clears_has_graphics) r.graphics.has_graphics = false;
     r.text_position = TextPosition{};
@@ -132,9 +136,15 @@ std::int32_t SETTEXTCOLORRGB(std::int32_t color) {
 std::int32_t SETBKCOLORRGB(std::int32_t color) {
   return set_color(&GraphicsState::background_color, color);
 }
-std::int32_t GETCOLORRGB() { return get_color(&GraphicsState::graphics_color); }
-std::int32_t GETTEXTCOLORRGB() { return get_color(&GraphicsState::text_color); }
-std::int32_t GETBKCOLORRGB() { return get_color(&GraphicsState::background_color); }
+std::int32_t GETCOLORRGB() {
+  return get_color(&GraphicsState::graphics_color);
+}
+std::int32_t GETTEXTCOLORRGB() {
+  return get_color(&GraphicsState::text_color);
+}
+std::int32_t GETBKCOLORRGB() {
+  return get_color(&GraphicsState::background_color);
+}
 
 std::int32_t RGBTOINTEGER(std::int32_t red, std::int32_t green, std::int32_t blue) {
   return rgb_to_integer(red, green, blue);

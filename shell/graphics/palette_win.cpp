@@ -42,15 +42,17 @@ bool build_palette(ChildRecord& r, int colors) {
   return true;
 }
 
-void mark_text_clip_selected(ChildRecord& r) { note_text_clip_selected(r.graphics); }
+void mark_text_clip_selected(ChildRecord& r) {
+  note_text_clip_selected(r.graphics);
+}
 
 void select_graphics_clip(ChildRecord& r) {
   if (!r.graphics.graphics_clip_pending) return;
   const PixelRect v = viewport_rect(r.graphics);
   Region memory_clip(CreateRectRgn(v.left, v.top, v.right + 1, v.bottom + 1));
   SelectClipRgn(r.memory_dc.get(), memory_clip.get());
-  Region screen_clip(CreateRectRgn(v.left - r.offset_x, v.top - r.offset_y, v.right + 1 - r.offset_x,
-                                   v.bottom + 1 - r.offset_y));
+  Region screen_clip(CreateRectRgn(v.left - r.offset_x, v.top - r.offset_y,
+                                   v.right + 1 - r.offset_x, v.bottom + 1 - r.offset_y));
   SelectClipRgn(r.screen_dc, screen_clip.get());
   note_graphics_clip_selected(r.graphics);
 }

@@ -50,13 +50,19 @@ void show_frame(int show) {
     ShowWindow(s.frame, SW_SHOWMAXIMIZED);
   } else if (req.set) {
     switch (req.type) {
-      case 1: ShowWindow(s.frame, SW_SHOWMINIMIZED); break;
-      case 2: ShowWindow(s.frame, SW_SHOWMAXIMIZED); break;
+      case 1:
+        ShowWindow(s.frame, SW_SHOWMINIMIZED);
+        break;
+      case 2:
+        ShowWindow(s.frame, SW_SHOWMAXIMIZED);
+        break;
       case 4:
         SetWindowPos(s.frame, nullptr, req.x, req.y, req.width, req.height, SWP_NOZORDER);
         ShowWindow(s.frame, SW_SHOWNORMAL);
         break;
-      default: ShowWindow(s.frame, SW_SHOWNORMAL); break;
+      default:
+        ShowWindow(s.frame, SW_SHOWNORMAL);
+        break;
     }
   } else {
     ShowWindow(s.frame, show);
@@ -96,10 +102,12 @@ int FrameInit(const char* name, int, int, HINSTANCE instance, int show) {
   s.instance = instance;
   s.nt_platform = (GetVersion() & 0x80000000u) == 0;
   s.double_byte = double_byte_code_page();
-  s.input_method = s.double_byte && GetProcAddress(GetModuleHandleA("user32.dll"), "SendIMEMessageExA") != nullptr;
+  s.input_method = s.double_byte &&
+                   GetProcAddress(GetModuleHandleA("user32.dll"), "SendIMEMessageExA") != nullptr;
 
   std::string program(name);
-  if (!program.empty()) OemToCharBuffA(program.c_str(), program.data(), static_cast<DWORD>(program.size()));
+  if (!program.empty())
+    OemToCharBuffA(program.c_str(), program.data(), static_cast<DWORD>(program.size()));
   s.program_name = program.empty() ? "Tessel" : program;
 
   if (!register_frame_class() || !register_status_bar_class()) return -1;

@@ -43,10 +43,10 @@ struct ShellState {
   HWND frame = nullptr;
   HWND mdi_client = nullptr;
   HWND status_bar = nullptr;
-  HMENU menu_bar = nullptr;           // the standard (or program's) menu bar
-  HMENU minimal_menu_bar = nullptr;   // "&File" with "E&xit" (command 10)
+  HMENU menu_bar = nullptr;          // the standard (or program's) menu bar
+  HMENU minimal_menu_bar = nullptr;  // "&File" with "E&xit" (command 10)
   HMENU minimal_window_menu = nullptr;
-  HMENU window_menu = nullptr;        // the menu that carries the window list
+  HMENU window_menu = nullptr;  // the menu that carries the window list
   FrameSizeRequest frame_size;
   bool frame_size_set_after_start = false;
   std::atomic<int> exit_mode{kExitPrompt};
@@ -61,7 +61,7 @@ struct ShellState {
   bool nt_platform = true;
   bool input_method = false;
   bool double_byte = false;
-  int cell_width = 8;   // character cell for new windows
+  int cell_width = 8;  // character cell for new windows
   int cell_height = 16;
   Display display;
   bool status_bar_shown = true;
@@ -69,6 +69,8 @@ struct ShellState {
 
 ShellState& shell_state();
 
-inline bool on_gui_thread() { return GetCurrentThreadId() == shell_state().gui_thread_id; }
+inline bool on_gui_thread() {
+  return GetCurrentThreadId() == shell_state().gui_thread_id;
+}
 
 }  // namespace shell

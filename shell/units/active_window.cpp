@@ -36,7 +36,9 @@ void make_active(int number) {
 
 }  // namespace
 
-int default_window() { return g_default_window.load(); }
+int default_window() {
+  return g_default_window.load();
+}
 
 int wgsetactive(int number) {
   if (number == kSelectDefaultWindow) {
@@ -115,13 +117,17 @@ int CloseUnitWindow(int number, bool keep) {
   return 0;
 }
 
-void note_active_child(HWND hwnd) { g_active_child.store(hwnd); }
+void note_active_child(HWND hwnd) {
+  g_active_child.store(hwnd);
+}
 
 void forget_active_child(HWND hwnd) {
   HWND expected = hwnd;
   g_active_child.compare_exchange_strong(expected, nullptr);
 }
 
-HWND active_child() { return g_active_child.load(); }
+HWND active_child() {
+  return g_active_child.load();
+}
 
 }  // namespace shell

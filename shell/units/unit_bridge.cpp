@@ -22,7 +22,9 @@ namespace {
 
 WindowConsole g_console;
 
-bool is_console(const rt::UnitConnection& c) { return rt::is_console_kind(c.kind); }
+bool is_console(const rt::UnitConnection& c) {
+  return rt::is_console_kind(c.kind);
+}
 
 // Makes the unit's window active and focused when it has the I/O focus.
 bool prepare_window(const rt::UnitConnection& c, int window) {
@@ -116,9 +118,9 @@ bool WindowConsole::prompt_file_name(int unit, std::string& name) {
       name = buffer;
       return true;
     }
-    const int answer = MessageBoxA(shell_state().frame, "A File Must be Selected\r\rTerminate Program?",
-                                   "File Open Error",
-                                   MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_DEFBUTTON2);
+    const int answer = MessageBoxA(
+        shell_state().frame, "A File Must be Selected\r\rTerminate Program?", "File Open Error",
+        MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_DEFBUTTON2);
     if (answer == IDYES) return false;
   }
 }
@@ -136,7 +138,9 @@ bool GetFileName(char* buffer, int size, const char* title) {
   return GetOpenFileNameA(&ofn) != 0 && buffer[0] != '\0';
 }
 
-void install_window_console() { rt::set_console_device(&g_console); }
+void install_window_console() {
+  rt::set_console_device(&g_console);
+}
 
 void complete_active_window_line() {
   const int active = wggetactive();

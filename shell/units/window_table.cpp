@@ -85,7 +85,8 @@ int wgopen(const char* title) {
     return kNoWindow;
   }
   const int number = kFirstWindowNumber + slot;
-  const std::string caption = title != nullptr ? std::string(title) : "Graphic" + std::to_string(slot + 1);
+  const std::string caption =
+      title != nullptr ? std::string(title) : "Graphic" + std::to_string(slot + 1);
   HWND hwnd = create_child_window(caption, number);
   if (hwnd == nullptr) {
     free_slot(slot);

@@ -35,15 +35,15 @@ TEST_F(ReadPdbTest, PreparesTheViewBeforeWriting) {
   testing_support::graphics_calls().clear();
   const auto r = run(lines({atom(1, 'A', 10.0), "END"}));
   EXPECT_EQ(r.status, kStatusDone);
-  const std::vector<std::string> expected = {
-      "SETVIEWPORT(0,0,695,895)", "SETWINDOW(1,0,0,695,895)", "SETBKCOLORRGB(FFFFFF)",
-      "CLEARSCREEN(1)", "SETTEXTCOLORRGB(000000)"};
+  const std::vector<std::string> expected = {"SETVIEWPORT(0,0,695,895)", "SETWINDOW(1,0,0,695,895)",
+                                             "SETBKCOLORRGB(FFFFFF)", "CLEARSCREEN(1)",
+                                             "SETTEXTCOLORRGB(000000)"};
   EXPECT_EQ(testing_support::graphics_calls(), expected);
 }
 
 TEST_F(ReadPdbTest, EndBeforeAnyAtomKeepsPathAndTitles) {
-  const auto r = run(lines({"HEADER    x", "TITLE     FIRST", "TITLE", "HETATM    1", "END",
-                            atom(1, 'A', 10.0)}));
+  const auto r = run(
+      lines({"HEADER    x", "TITLE     FIRST", "TITLE", "HETATM    1", "END", atom(1, 'A', 10.0)}));
   EXPECT_EQ(r.status, kStatusNoAtoms);
   const std::vector<std::string> screen = {r.input_path, "Title:     FIRST", "Title: "};
   EXPECT_EQ(r.screen, screen);
@@ -178,7 +178,8 @@ TEST_F(ReadPdbTest, FieldColumns) {
 
 TEST_F(ReadPdbTest, AtomLimitEndsTheBlockAtTenThousand) {
   std::string text;
-  for (int i = 1; i <= kAtomCapacity + 1; ++i) text += atom(i, 'A', i == kAtomCapacity + 1 ? 0.0 : 10.0) + "\n";
+  for (int i = 1; i <= kAtomCapacity + 1; ++i)
+    text += atom(i, 'A', i == kAtomCapacity + 1 ? 0.0 : 10.0) + "\n";
   text += "END\n";
   const auto r = run(text);
   EXPECT_EQ(r.status, kStatusDone);  // the 10001st atom (with B 0) is never read

@@ -20,9 +20,10 @@ class ReportTest : public ::testing::Test, public AnalysisFixture {};
 const char* kHeader = "Residue Name  Residue seq. no.    B value   Rank";
 
 TEST_F(ReportTest, ScreenAndFileOfASmallFile) {
-  const auto r = run(lines({"HEADER    TEST", "TITLE     A SMALL TEST   ", atom(7, 'A', 12.5, "GLY"),
-                            atom(7, 'A', 13.0, "GLY"), atom(-12, 'A', 0.94, "SER"), "TER",
-                            atom(1001, 'B', 99.99, "LYS"), "END"}));
+  const auto r =
+      run(lines({"HEADER    TEST", "TITLE     A SMALL TEST   ", atom(7, 'A', 12.5, "GLY"),
+                 atom(7, 'A', 13.0, "GLY"), atom(-12, 'A', 0.94, "SER"), "TER",
+                 atom(1001, 'B', 99.99, "LYS"), "END"}));
   ASSERT_EQ(r.status, kStatusDone);
   const std::vector<std::string> screen = {
       r.input_path,
@@ -67,7 +68,7 @@ TEST_F(ReportTest, LineLayouts) {
 
   std::memcpy(residues.RES_NAME[1], "HOH", 3);
   residues.RES_CHAIN[1] = ' ';
-  residues.RES_SEQ[1] = 1234567;   // does not fit 6 columns
+  residues.RES_SEQ[1] = 1234567;    // does not fit 6 columns
   residues.RES_BAVG[1] = -20.125f;  // ranked: stored negated; exact tie rounds up
   residues.RES_RANK[1] = 3;
   EXPECT_EQ(detail_line(1), " HOH" + std::string(13, ' ') + "******            20.13      3");

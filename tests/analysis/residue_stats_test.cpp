@@ -123,7 +123,8 @@ TEST(Ranking, SameRanksAsSelectionSortOnRandomData) {
     analyse_residues();
     const std::vector<int> expected = selection_sort_ranks(averages);
     for (int i = 1; i <= n; ++i) {
-      ASSERT_EQ(residues.RES_RANK[i], expected[static_cast<std::size_t>(i - 1)]) << "trial " << trial;
+      ASSERT_EQ(residues.RES_RANK[i], expected[static_cast<std::size_t>(i - 1)])
+          << "trial " << trial;
     }
   }
 }

@@ -12,7 +12,7 @@ TEST(DeviceTable, NamesExtensionsAndCase) {
     const char* name;
     DeviceKind kind;
   } cases[] = {
-      {"CON", DeviceKind::kConsoleOut},    {"con", DeviceKind::kConsoleOut},
+      {"CON", DeviceKind::kConsoleOut},     {"con", DeviceKind::kConsoleOut},
       {"CON.txt", DeviceKind::kConsoleOut}, {"CONOUT$", DeviceKind::kConsoleOut},
       {"CONOUT$.txt", DeviceKind::kFile},   {"conin$", DeviceKind::kConsoleIn},
       {"ERR", DeviceKind::kConsoleErr},     {"ERR.log", DeviceKind::kFile},

@@ -16,12 +16,12 @@ TEST(IntegerOutput, RightJustifiedWithSignAndStars) {
 }
 
 TEST(FixedOutput, RoundsTheExactBinaryValueHalfAwayFromZero) {
-  EXPECT_EQ(rt::format_fixed(0.125, 7, 2), "   0.13");   // exact tie: away from zero
+  EXPECT_EQ(rt::format_fixed(0.125, 7, 2), "   0.13");  // exact tie: away from zero
   EXPECT_EQ(rt::format_fixed(-0.125, 7, 2), "  -0.13");
-  EXPECT_EQ(rt::format_fixed(2.675, 7, 2), "   2.67");   // stored just below 2.675
+  EXPECT_EQ(rt::format_fixed(2.675, 7, 2), "   2.67");  // stored just below 2.675
   EXPECT_EQ(rt::format_fixed(static_cast<float>(20.125f), 7, 2), "  20.13");
   EXPECT_EQ(rt::format_fixed(static_cast<double>(15.2f), 7, 2), "  15.20");
-  EXPECT_EQ(rt::format_fixed(0.94, 7, 2), "   0.94");     // leading zero kept
+  EXPECT_EQ(rt::format_fixed(0.94, 7, 2), "   0.94");  // leading zero kept
   EXPECT_EQ(rt::format_fixed(0.0, 7, 2), "   0.00");
   EXPECT_EQ(rt::format_fixed(0.004999, 7, 2), "   0.00");
   EXPECT_EQ(rt::format_fixed(9999.994, 7, 2), "9999.99");
@@ -38,10 +38,15 @@ TEST(FixedOutput, LeadingZeroDroppedOnlyWhenThatMakesItFit) {
 }
 
 TEST(RecordBuilder, FieldsAppendLeftToRight) {
-  const std::string rec =
-      rt::RecordBuilder().text("Chain identifier of chain no.").integer(10, 3).text(" : ").text("A").str();
+  const std::string rec = rt::RecordBuilder()
+                              .text("Chain identifier of chain no.")
+                              .integer(10, 3)
+                              .text(" : ")
+                              .text("A")
+                              .str();
   EXPECT_EQ(rec, "Chain identifier of chain no. 10 : A");
-  EXPECT_EQ(rt::list_directed_text("No legal file name specified"), " No legal file name specified");
+  EXPECT_EQ(rt::list_directed_text("No legal file name specified"),
+            " No legal file name specified");
 }
 
 }  // namespace

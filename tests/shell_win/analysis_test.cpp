@@ -35,12 +35,14 @@ std::vector<std::string> split_lines(const std::string& text) {
 // lines with the expected screen, whose last rows it must show.
 void check_screen(const std::string& stem) {
   ASSERT_EQ(shell_test::configure_like_bvrank(), 1);
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("bvrank-shell-" + stem);
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("bvrank-shell-" + stem);
   std::filesystem::create_directories(dir);
   const std::filesystem::path input = dir / (stem + ".pdb");
   std::filesystem::copy_file(std::string(BVRANK_TEST_DATA) + "/" + stem + ".pdb", input,
                              std::filesystem::copy_options::overwrite_existing);
-  std::filesystem::permissions(input, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+  std::filesystem::permissions(input, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
   const std::string path = input.string();
   ASSERT_TRUE(bvrank::set_input_name(path));
   std::int32_t status = 0;
@@ -48,7 +50,8 @@ void check_screen(const std::string& stem) {
   ASSERT_EQ(status, bvrank::kStatusDone);
   rt::finish();
 
-  std::vector<std::string> expected = split_lines(read_text(std::string(BVRANK_TEST_DATA) + "/expected/" + stem + ".screen"));
+  std::vector<std::string> expected =
+      split_lines(read_text(std::string(BVRANK_TEST_DATA) + "/expected/" + stem + ".screen"));
   expected[0] = path;
   const shell::ChildRecord* r = shell_test::default_record();
   ASSERT_NE(r, nullptr);
@@ -56,14 +59,20 @@ void check_screen(const std::string& stem) {
   // Drop the screen's unwritten bottom rows; it shows the report's last lines.
   while (!screen.empty() && screen.back().empty()) screen.pop_back();
   ASSERT_LE(screen.size(), expected.size());
-  const std::vector<std::string> tail(expected.end() - static_cast<long>(screen.size()), expected.end());
+  const std::vector<std::string> tail(expected.end() - static_cast<long>(screen.size()),
+                                      expected.end());
   EXPECT_EQ(screen, tail);
-  if (expected.size() < static_cast<std::size_t>(r->text_rows)) EXPECT_EQ(screen.size(), expected.size());
+  if (expected.size() < static_cast<std::size_t>(r->text_rows))
+    EXPECT_EQ(screen.size(), expected.size());
   std::filesystem::remove_all(dir);
 }
 
-TEST(AnalysisOnScreen, ReportOf1hpvFitsTheWindow) { check_screen("1hpv"); }
+TEST(AnalysisOnScreen, ReportOf1hpvFitsTheWindow) {
+  check_screen("1hpv");
+}
 
-TEST(AnalysisOnScreen, LongReportOf1tiiScrollsAndKeepsItsLastLines) { check_screen("1tii"); }
+TEST(AnalysisOnScreen, LongReportOf1tiiScrollsAndKeepsItsLastLines) {
+  check_screen("1tii");
+}
 
 }  // namespace

@@ -1,9 +1,8 @@
 // The main program of the shell's test program: the shell starts as it
 // does for bvrank (frame 700 x 900 at the top left), then the tests run on
 // the program thread against the real windows.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>

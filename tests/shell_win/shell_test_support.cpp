@@ -8,7 +8,9 @@
 
 namespace shell_test {
 
-shell::ChildRecord* default_record() { return shell::record_of(shell::default_window()); }
+shell::ChildRecord* default_record() {
+  return shell::record_of(shell::default_window());
+}
 
 std::vector<std::string> screen_lines(const shell::ChildRecord& r) {
   std::vector<std::string> lines(static_cast<std::size_t>(r.text_rows));

@@ -83,7 +83,8 @@ TEST_F(TextTest, LineFeedOnTheLastRowScrollsAndClearsTheBottomRow) {
   }
   auto lines = screen_lines(*r);
   EXPECT_EQ(lines[0], "line 2");  // line 1 scrolled off the top
-  EXPECT_EQ(lines[static_cast<std::size_t>(r->text_rows) - 2], "line " + std::to_string(r->text_rows));
+  EXPECT_EQ(lines[static_cast<std::size_t>(r->text_rows) - 2],
+            "line " + std::to_string(r->text_rows));
   EXPECT_EQ(lines.back(), "");
   EXPECT_EQ(text_position().row, r->text_rows);
   // The vacated bottom row holds only the background colour.

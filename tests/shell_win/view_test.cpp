@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "runtime/units.h"
-
 #include "shell/child/child_record.h"
 #include "shell/child/text_services.h"
 #include "shell/frame/menu_table.h"
@@ -93,7 +92,8 @@ std::vector<std::uint32_t> pixels(HDC dc, const RECT& rc, int source_x, int sour
   HGDIOBJ old = SelectObject(copy_dc, dib);
   BitBlt(copy_dc, 0, 0, w, h, dc, source_x, source_y, SRCCOPY);
   GdiFlush();
-  std::vector<std::uint32_t> out(static_cast<const std::uint32_t*>(bits), static_cast<const std::uint32_t*>(bits) + w * h);
+  std::vector<std::uint32_t> out(static_cast<const std::uint32_t*>(bits),
+                                 static_cast<const std::uint32_t*>(bits) + w * h);
   SelectObject(copy_dc, old);
   DeleteObject(dib);
   DeleteDC(copy_dc);
@@ -103,7 +103,8 @@ std::vector<std::uint32_t> pixels(HDC dc, const RECT& rc, int source_x, int sour
 TEST_F(ViewTest, ScreenShowsTheBitmapAfterManyScrolls) {
   SendMessageA(r->hwnd, WM_VSCROLL, SB_TOP, 0);
   for (int i = 0; i < 300; ++i) {
-    rt::write_console("line " + std::to_string(i) + " of a report that scrolls at the bottom").or_stop();
+    rt::write_console("line " + std::to_string(i) + " of a report that scrolls at the bottom")
+        .or_stop();
   }
   rt::finish();
   // Let the GUI thread serve every pending repaint first.
@@ -119,7 +120,8 @@ TEST_F(ViewTest, ScreenShowsTheBitmapAfterManyScrolls) {
   const int w = client.right;
   for (int y = 0; y < client.bottom; ++y) {
     for (int x = 0; x < w; ++x) {
-      if ((shown[static_cast<std::size_t>(y * w + x)] & 0xFFFFFF) != (expected[static_cast<std::size_t>(y * w + x)] & 0xFFFFFF)) {
+      if ((shown[static_cast<std::size_t>(y * w + x)] & 0xFFFFFF) !=
+          (expected[static_cast<std::size_t>(y * w + x)] & 0xFFFFFF)) {
         ++wrong_rows;
         break;
       }

@@ -1,7 +1,6 @@
 // Window numbers, the default window, unit windows with their titles,
 // focus and closing, and that opening and closing windows leaks nothing.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <cstdio>

@@ -16,7 +16,7 @@ struct AnalysisRun {
   std::string input_path;
   std::string report_path;
   std::vector<std::string> screen;
-  std::string report;        // the report file's bytes ("" when absent)
+  std::string report;  // the report file's bytes ("" when absent)
   bool report_exists = false;
 };
 

@@ -53,7 +53,9 @@ std::vector<std::string> CaptureConsole::lines() const {
 }
 
 namespace {
-[[noreturn]] void throwing_stop(const std::string& report) { throw StopCalled(report); }
+[[noreturn]] void throwing_stop(const std::string& report) {
+  throw StopCalled(report);
+}
 }  // namespace
 
 RuntimeSandbox::RuntimeSandbox() {

@@ -44,4 +44,6 @@ std::int32_t SETTEXTCOLORRGB(std::int32_t color) {
   record("SETTEXTCOLORRGB(%06X)", static_cast<unsigned>(color));
   return 0;
 }
-void CLEARSCREEN(std::int16_t area) { record("CLEARSCREEN(%d)", area); }
+void CLEARSCREEN(std::int16_t area) {
+  record("CLEARSCREEN(%d)", area);
+}

@@ -45,6 +45,8 @@ bool file_exists(const std::string& path) {
   return fs::exists(path, ec);
 }
 
-std::string data_file(const std::string& name) { return std::string(BVRANK_TEST_DATA) + "/" + name; }
+std::string data_file(const std::string& name) {
+  return std::string(BVRANK_TEST_DATA) + "/" + name;
+}
 
 }  // namespace testing_support

@@ -10,9 +10,9 @@
 namespace {
 
 using shell::kKeepCurrent;
-using shell::WindowRect;
 using shell::ShowState;
 using shell::WideSizeRecord;
+using shell::WindowRect;
 using shell::WindowSizeRecord;
 
 // Border 4 pixels ((27 - 19) / 2), 17-pixel scroll bars and thumbs.
