@@ -49,6 +49,7 @@ struct ChildRecord {
   bool focus = false;
   bool caret_made = false;
   int cell_width = 8, cell_height = 16;
+  int font_width = 8;  // the font's average character width
   TextWindow text_window;
   bool wrap = true;
   Font font;
@@ -71,8 +72,16 @@ struct ChildRecord {
   int colors = 0;
 
   GraphicsState graphics;
+  // What the text clip region was last selected for; the region is only
+  // rebuilt when one of these changed or a clip-pending flag is set.
+  struct TextClip {
+    HDC screen_dc = nullptr;
+    int offset_x = 0, offset_y = 0;
+    TextWindow window;
+  } text_clip;
 
   std::atomic<bool> flush_requested{false};
+  std::atomic<bool> scrolled_since_paint{false};  // the screen was pixel-scrolled
   bool direction_keys = false;
   HCURSOR pointer = nullptr;
 

@@ -7,6 +7,7 @@
 
 #include "shell/child/child_record.h"
 #include "shell/child/view_math.h"
+#include "shell/graphics/screen_areas.h"
 #include "shell/frame/frame_window.h"
 #include "shell/startup/shell_state.h"
 #include "shell/units/active_window.h"
@@ -29,6 +30,11 @@ void fill_black(HDC dc, const RECT& rc) {
 void paint_contents(ChildRecord& r, HDC dc, const RECT& update) {
   RECT client;
   GetClientRect(r.hwnd, &client);
+  // The window's own context keeps the clip region of the last drawing;
+  // painting covers the whole update region, so the clip goes and is
+  // selected again before the next drawing.
+  SelectClipRgn(dc, nullptr);
+  note_clips_removed(r.graphics);
   if (r.iconic) {
     MemoryDc icon_dc(dc);
     Selected keep(icon_dc.get(), r.icon.get());
@@ -132,6 +138,9 @@ void paint_child(HWND hwnd) {
   // BeginPaint to EndPaint runs under the drawing lock as all drawing does.
   const bool lock = r != nullptr && drawing_lock_usable(*r);
   if (lock) r->drawing_lock.lock();
+  // A region that was waiting for this repaint while the text scrolled
+  // had its stale pixels moved elsewhere: repaint everything then.
+  if (r != nullptr && r->scrolled_since_paint.exchange(false)) InvalidateRect(hwnd, nullptr, FALSE);
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd, &ps);
   if (r != nullptr && !IsRectEmpty(&ps.rcPaint)) paint_contents(*r, dc, ps.rcPaint);

@@ -55,16 +55,22 @@ class WindowTextTarget : public TextOutputTarget {
 
   void draw_segment(int abs_row, int abs_column, std::string_view text) override {
     if (text.empty()) return;
-    advances_.assign(text.size(), r_.cell_width);
+    // Characters stay on the cell grid: when the font's own advance differs
+    // from the cell width, every character is advanced by one cell.
+    const INT* advances = nullptr;
+    if (r_.font_width != r_.cell_width) {
+      advances_.assign(text.size(), r_.cell_width);
+      advances = advances_.data();
+    }
     const RECT rc = cell_rect(r_, abs_row, abs_column, static_cast<int>(text.size()));
     const int n = static_cast<int>(text.size());
     ExtTextOutA(r_.memory_dc.get(), rc.left, rc.top, ETO_OPAQUE | ETO_CLIPPED, &rc, text.data(),
-                static_cast<UINT>(n), advances_.data());
+                static_cast<UINT>(n), advances);
     if (draws_on_screen(r_)) {
       RECT on_screen = rc;
       OffsetRect(&on_screen, -r_.offset_x, -r_.offset_y);
       ExtTextOutA(r_.screen_dc, on_screen.left, on_screen.top, ETO_OPAQUE | ETO_CLIPPED, &on_screen,
-                  text.data(), static_cast<UINT>(n), advances_.data());
+                  text.data(), static_cast<UINT>(n), advances);
     } else if (!r_.iconic) {
       invalidate_scaled(r_, rc);
     }
@@ -81,6 +87,15 @@ class WindowTextTarget : public TextOutputTarget {
   bool empty_record_ = false;
 };
 
+// Whether the text window's clip region is selected as the record is now.
+bool text_clip_current(const ChildRecord& r) {
+  const ChildRecord::TextClip& c = r.text_clip;
+  return !r.graphics.text_clip_pending && c.screen_dc == r.screen_dc && c.offset_x == r.offset_x &&
+         c.offset_y == r.offset_y && c.window.top == r.text_window.top &&
+         c.window.left == r.text_window.left && c.window.bottom == r.text_window.bottom &&
+         c.window.right == r.text_window.right;
+}
+
 // Text colours and the text window's clip region, selected into both
 // contexts for one output call and restored afterwards.
 class TextDrawingSetup {
@@ -92,6 +107,7 @@ class TextDrawingSetup {
     old_bg_memory_ = SetBkColor(r.memory_dc.get(), bg);
     old_fg_screen_ = SetTextColor(r.screen_dc, fg);
     old_bg_screen_ = SetBkColor(r.screen_dc, bg);
+    if (text_clip_current(r)) return;
     const RECT clip = text_window_rect(r);
     Region memory_clip(CreateRectRgnIndirect(&clip));
     SelectClipRgn(r.memory_dc.get(), memory_clip.get());
@@ -99,6 +115,7 @@ class TextDrawingSetup {
     OffsetRect(&screen_clip, -r.offset_x, -r.offset_y);
     Region window_clip(CreateRectRgnIndirect(&screen_clip));
     SelectClipRgn(r.screen_dc, window_clip.get());
+    r.text_clip = ChildRecord::TextClip{r.screen_dc, r.offset_x, r.offset_y, r.text_window};
     mark_text_clip_selected(r);
   }
   ~TextDrawingSetup() {
@@ -162,24 +179,20 @@ void scroll_text_window(ChildRecord& r, int lines) {
   FillRect(r.memory_dc.get(), &vacated, background.get());
 
   if (draws_on_screen(r)) {
-    // The same pixels move on the screen. What the scroll uncovers, and any
-    // part still waiting for a repaint (whose stale pixels the scroll may
-    // have moved), is copied from the bitmap at once.
+    // The same pixels move on the screen and what the scroll uncovers is
+    // copied from the bitmap at once. A part still waiting for a repaint
+    // does not move with the pixels; the next repaint therefore covers the
+    // whole window (see paint_child), so moved stale pixels never stay.
     RECT on_screen = area;
     OffsetRect(&on_screen, -r.offset_x, -r.offset_y);
-    Region stale(CreateRectRgn(0, 0, 0, 0));
-    ScrollDC(r.screen_dc, 0, -shift, &on_screen, &on_screen, stale.get(), nullptr);
-    Region pending(CreateRectRgn(0, 0, 0, 0));
-    if (GetUpdateRgn(r.hwnd, pending.get(), FALSE) > NULLREGION) {
-      CombineRgn(stale.get(), stale.get(), pending.get(), RGN_OR);
+    Region uncovered(CreateRectRgn(0, 0, 0, 0));
+    ScrollDC(r.screen_dc, 0, -shift, &on_screen, &on_screen, uncovered.get(), nullptr);
+    RECT box;
+    if (GetRgnBox(uncovered.get(), &box) > NULLREGION && IntersectRect(&box, &box, &on_screen)) {
+      BitBlt(r.screen_dc, box.left, box.top, box.right - box.left, box.bottom - box.top, r.memory_dc.get(),
+             box.left + r.offset_x, box.top + r.offset_y, SRCCOPY);
     }
-    Region area_on_screen(CreateRectRgnIndirect(&on_screen));
-    CombineRgn(stale.get(), stale.get(), area_on_screen.get(), RGN_AND);
-    SelectClipRgn(r.screen_dc, stale.get());
-    BitBlt(r.screen_dc, on_screen.left, on_screen.top, on_screen.right - on_screen.left,
-           on_screen.bottom - on_screen.top, r.memory_dc.get(), area.left, area.top, SRCCOPY);
-    // Back to the text window's clip for the rest of the output.
-    SelectClipRgn(r.screen_dc, area_on_screen.get());
+    r.scrolled_since_paint.store(true);
   } else if (!r.iconic) {
     InvalidateRect(r.target, nullptr, FALSE);
   }

@@ -87,6 +87,7 @@ bool rebuild_screen(ChildRecord& r, const WindowConfig& c, Font font, const Font
   r.screen_height = height;
   const AppliedGeometry g = applied_geometry(c, metrics);
   r.cell_width = g.cell_width;
+  r.font_width = metrics.average_width;
   r.cell_height = g.cell_height;
   r.text_columns = g.text_columns;
   r.text_rows = g.text_rows;
