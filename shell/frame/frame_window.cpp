@@ -7,7 +7,7 @@
 #include "runtime/units.h"
 #include "shell/child/child_commands.h"
 #include "shell/child/child_record.h"
-#include "shell/frame/menu_commands.h"
+#include "shell/frame/menu_table.h"
 #include "shell/frame/menus.h"
 #include "shell/frame/program_state.h"
 #include "shell/frame/status_bar.h"
@@ -36,9 +36,9 @@ void on_frame_destroy() {
   rt::finish();  // every open unit is closed; what was written stays on disk
 }
 
-void on_frame_command(HWND hwnd, int command) {
+void on_frame_command(int command) {
   HWND child = active_child();
-  if (command == kCommandMinimalExit) {
+  if (command == kCmdMinimalExit) {
     ExitCommand();
     return;
   }
@@ -47,7 +47,6 @@ void on_frame_command(HWND hwnd, int command) {
     return;
   }
   if (in_help_mode()) show_help_for_command(command);
-  (void)hwnd;
 }
 
 // F1 over a highlighted menu item: the menu closes, help mode starts and the
@@ -86,7 +85,7 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_COMMAND:
       if (lparam == 0) {
-        on_frame_command(hwnd, LOWORD(wparam));
+        on_frame_command(LOWORD(wparam));
         return 0;
       }
       break;
