@@ -34,7 +34,6 @@ struct ChildRecord {
 
   CriticalSection text_lock;     // one text output call at a time
   CriticalSection drawing_lock;  // any drawing into the bitmap or the screen context
-  CriticalSection wait_lock;     // a program-thread read or key wait
 
   bool fit = false;
   bool iconic = false;
@@ -44,7 +43,6 @@ struct ChildRecord {
   // Text state.
   TextPosition text_position;
   int text_columns = 0, text_rows = 0;
-  int caret_x = 0, caret_y = 0;
   short cursor_on = 1;
   bool focus = false;
   bool caret_made = false;
@@ -82,7 +80,6 @@ struct ChildRecord {
 
   std::atomic<bool> flush_requested{false};
   std::atomic<bool> scrolled_since_paint{false};  // the screen was pixel-scrolled
-  bool direction_keys = false;
   HCURSOR pointer = nullptr;
 
   bool in_full_screen() const { return full_screen != nullptr; }

@@ -75,7 +75,6 @@ std::int32_t set_frame_size(const WideSizeRecord& w) {
     }
     return 0;
   }
-  s.frame_size_set_after_start = true;
   if (IsIconic(s.frame) || IsZoomed(s.frame)) ShowWindow(s.frame, SW_RESTORE);
   switch (w.type) {
     case kSizeMinimized:

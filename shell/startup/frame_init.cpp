@@ -100,10 +100,7 @@ int FrameInit(const char* name, int, int, HINSTANCE instance, int show) {
   }
   s.frame_initialised = true;
   s.instance = instance;
-  s.nt_platform = (GetVersion() & 0x80000000u) == 0;
   s.double_byte = double_byte_code_page();
-  s.input_method = s.double_byte &&
-                   GetProcAddress(GetModuleHandleA("user32.dll"), "SendIMEMessageExA") != nullptr;
 
   std::string program(name);
   if (!program.empty())

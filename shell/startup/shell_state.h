@@ -48,7 +48,6 @@ struct ShellState {
   HMENU minimal_window_menu = nullptr;
   HMENU window_menu = nullptr;  // the menu that carries the window list
   FrameSizeRequest frame_size;
-  bool frame_size_set_after_start = false;
   std::atomic<int> exit_mode{kExitPrompt};
   std::atomic<int> program_state{kProgramStateRunning};
   std::atomic<int> end_code{0};  // the code the program ended with, if it ended
@@ -58,8 +57,6 @@ struct ShellState {
   bool frame_initialised = false;
   bool child_initialised = false;
   std::atomic<bool> in_startup_hooks{false};  // INITIALSETTINGS or INITIALMENU is running
-  bool nt_platform = true;
-  bool input_method = false;
   bool double_byte = false;
   int cell_width = 8;  // character cell for new windows
   int cell_height = 16;
