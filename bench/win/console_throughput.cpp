@@ -21,14 +21,14 @@
 #include "bench/win/reference_terminal.h"
 #include "bench/win/report_lines.h"
 #include "runtime/units.h"
-#include "shell/child/child_record.h"
-#include "shell/child/text_output.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/text_output_win.h"
 #include "shell/frame/window_services.h"
 #include "shell/startup/program_hooks.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
 #include "shell/units/unit_services.h"
-#include "shell/units/window_table.h"
+#include "shell/units/window_table_win.h"
 
 namespace {
 

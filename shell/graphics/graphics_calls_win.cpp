@@ -7,15 +7,15 @@
 #include <cstring>
 #include <vector>
 
-#include "shell/child/child_record.h"
-#include "shell/child/text_output.h"
-#include "shell/frame/window_configuration.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/text_output_win.h"
+#include "shell/frame/window_config_win.h"
 #include "shell/graphics/graphics_calls.h"
 #include "shell/graphics/graphics_status.h"
 #include "shell/graphics/image_math.h"
 #include "shell/graphics/palette_win.h"
 #include "shell/graphics/video_modes.h"
-#include "shell/startup/shell_state.h"
+#include "shell/startup/shell_state_win.h"
 
 namespace shell {
 

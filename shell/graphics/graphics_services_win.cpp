@@ -3,18 +3,18 @@
 // graphics status to 0 on entry with an active window and -1 without.
 #include <windows.h>
 
-#include "shell/child/child_record.h"
-#include "shell/child/child_window.h"
-#include "shell/child/text_output.h"
-#include "shell/frame/window_configuration.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/child_window_win.h"
+#include "shell/child/text_output_win.h"
+#include "shell/frame/window_config_win.h"
 #include "shell/graphics/coordinates.h"
 #include "shell/graphics/graphics_services.h"
 #include "shell/graphics/graphics_status.h"
 #include "shell/graphics/palette_win.h"
 #include "shell/graphics/screen_areas.h"
-#include "shell/units/active_window.h"
-#include "shell/units/unit_bridge.h"
-#include "shell/units/window_table.h"
+#include "shell/units/active_window_win.h"
+#include "shell/units/unit_bridge_win.h"
+#include "shell/units/window_table_win.h"
 
 namespace shell {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "shell/child/child_record.h"
+#include "shell/child/child_record_win.h"
 #include "shell/graphics/screen_areas.h"
 
 namespace shell {

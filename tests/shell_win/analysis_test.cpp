@@ -9,7 +9,7 @@
 #include "analysis/input_file.h"
 #include "analysis/read_pdb.h"
 #include "runtime/units.h"
-#include "shell/child/child_record.h"
+#include "shell/child/child_record_win.h"
 #include "shell_win/shell_test_support.h"
 
 namespace {

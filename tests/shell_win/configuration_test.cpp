@@ -2,11 +2,11 @@
 // as the program does it, on the installed font.
 #include <gtest/gtest.h>
 
-#include "shell/child/child_record.h"
+#include "shell/child/child_record_win.h"
 #include "shell/frame/window_services.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
-#include "shell/units/window_table.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
+#include "shell/units/window_table_win.h"
 #include "shell_win/shell_test_support.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "shell/frame/window_services.h"
-#include "shell/startup/end_process.h"
+#include "shell/startup/end_process_win.h"
 #include "shell/startup/program_hooks.h"
 #include "shell/units/unit_services.h"
 #include "shell_win/shell_test_support.h"

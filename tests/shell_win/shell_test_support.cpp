@@ -1,10 +1,10 @@
 // Shell test helpers.
 #include "shell_win/shell_test_support.h"
 
-#include "shell/child/child_record.h"
+#include "shell/child/child_record_win.h"
 #include "shell/frame/window_services.h"
-#include "shell/units/active_window.h"
-#include "shell/units/window_table.h"
+#include "shell/units/active_window_win.h"
+#include "shell/units/window_table_win.h"
 
 namespace shell_test {
 

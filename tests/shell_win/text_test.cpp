@@ -3,8 +3,8 @@
 // scroll at the bottom clearing the last row to the background colour.
 #include <gtest/gtest.h>
 
-#include "shell/child/child_record.h"
-#include "shell/child/text_output.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/text_output_win.h"
 #include "shell/child/text_services.h"
 #include "shell/graphics/graphics_services.h"
 #include "shell_win/shell_test_support.h"

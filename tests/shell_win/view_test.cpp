@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "runtime/units.h"
-#include "shell/child/child_record.h"
+#include "shell/child/child_record_win.h"
 #include "shell/child/text_services.h"
 #include "shell/frame/menu_table.h"
-#include "shell/startup/shell_state.h"
+#include "shell/startup/shell_state_win.h"
 #include "shell_win/shell_test_support.h"
 
 namespace {

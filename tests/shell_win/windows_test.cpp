@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "runtime/units.h"
-#include "shell/child/child_record.h"
-#include "shell/child/text_output.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/text_output_win.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
 #include "shell/units/unit_services.h"
-#include "shell/units/window_table.h"
+#include "shell/units/window_table_win.h"
 #include "shell_win/shell_test_support.h"
 
 namespace {

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "runtime/units.h"
-#include "shell/frame/program_state.h"
-#include "shell/startup/frame_init.h"
+#include "shell/frame/program_state_win.h"
+#include "shell/startup/frame_init_win.h"
 #include "shell/startup/program_hooks.h"
-#include "shell/startup/shell_state.h"
-#include "shell/startup/thread_registry.h"
-#include "shell/units/unit_bridge.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/startup/thread_registry_win.h"
+#include "shell/units/unit_bridge_win.h"
 
 namespace shell {
 namespace {

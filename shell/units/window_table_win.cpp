@@ -1,16 +1,16 @@
 // Window slots. A slot is reserved under the window-table lock, then the
 // child is created without the lock held: creation runs on the GUI thread,
 // which must never wait for a lock that the asking thread holds.
-#include "shell/units/window_table.h"
+#include "shell/units/window_table_win.h"
 
 #include <atomic>
 #include <mutex>
 #include <string>
 
-#include "shell/child/child_record.h"
-#include "shell/child/child_window.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/child_window_win.h"
 #include "shell/graphics/graphics_status.h"
-#include "shell/startup/shell_state.h"
+#include "shell/startup/shell_state_win.h"
 
 namespace shell {
 namespace {

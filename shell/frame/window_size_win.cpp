@@ -3,14 +3,14 @@
 // unit windows cannot be sized while the start-up hooks run.
 #include <windows.h>
 
-#include "shell/child/child_record.h"
-#include "shell/frame/status_bar.h"
-#include "shell/frame/window_configuration.h"
+#include "shell/child/child_record_win.h"
+#include "shell/frame/status_bar_win.h"
+#include "shell/frame/window_config_win.h"
 #include "shell/frame/window_services.h"
 #include "shell/graphics/graphics_status.h"
-#include "shell/startup/shell_state.h"
+#include "shell/startup/shell_state_win.h"
 #include "shell/units/unit_services.h"
-#include "shell/units/window_table.h"
+#include "shell/units/window_table_win.h"
 
 namespace shell {
 namespace {

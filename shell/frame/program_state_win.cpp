@@ -1,7 +1,7 @@
 // Program states and the end of the run. The exit prompt's No keeps the
 // windows working through the calling thread's own message pump; closing
 // the frame ends the process without waiting for the program thread.
-#include "shell/frame/program_state.h"
+#include "shell/frame/program_state_win.h"
 
 #include <windows.h>
 
@@ -10,18 +10,18 @@
 
 #include "runtime/error_stop.h"
 #include "runtime/units.h"
-#include "shell/child/child_record.h"
-#include "shell/frame/error_boxes.h"
-#include "shell/frame/frame_window.h"
-#include "shell/frame/menu_lock.h"
-#include "shell/frame/menus.h"
+#include "shell/child/child_record_win.h"
+#include "shell/frame/error_boxes_win.h"
+#include "shell/frame/frame_window_win.h"
+#include "shell/frame/menu_lock_win.h"
+#include "shell/frame/menu_bar_win.h"
 #include "shell/frame/program_states.h"
-#include "shell/frame/status_bar.h"
+#include "shell/frame/status_bar_win.h"
 #include "shell/frame/status_message.h"
-#include "shell/startup/end_process.h"
-#include "shell/startup/shell_state.h"
-#include "shell/startup/thread_registry.h"
-#include "shell/units/active_window.h"
+#include "shell/startup/end_process_win.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/startup/thread_registry_win.h"
+#include "shell/units/active_window_win.h"
 
 namespace shell {
 namespace {

@@ -2,17 +2,17 @@
 // active only the minimal bar's Exit does anything. Destroying the frame
 // installs the minimal menu bar, ends the message loop and closes every
 // open unit, so nothing written is lost.
-#include "shell/frame/frame_window.h"
+#include "shell/frame/frame_window_win.h"
 
 #include "runtime/units.h"
-#include "shell/child/child_commands.h"
-#include "shell/child/child_record.h"
+#include "shell/child/child_commands_win.h"
+#include "shell/child/child_record_win.h"
 #include "shell/frame/menu_table.h"
-#include "shell/frame/menus.h"
-#include "shell/frame/program_state.h"
-#include "shell/frame/status_bar.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
+#include "shell/frame/menu_bar_win.h"
+#include "shell/frame/program_state_win.h"
+#include "shell/frame/status_bar_win.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
 
 namespace shell {
 namespace {

@@ -1,21 +1,21 @@
 // Menu bars on the platform. The menu model is the authority on numbers and
 // positions; every change it records is mirrored into the real menu bar,
 // counting past a maximised child's menu, which the system puts in front.
-#include "shell/frame/menus.h"
+#include "shell/frame/menu_bar_win.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <string>
 
-#include "shell/child/child_record.h"
-#include "shell/frame/error_boxes.h"
-#include "shell/frame/frame_window.h"
+#include "shell/child/child_record_win.h"
+#include "shell/frame/error_boxes_win.h"
+#include "shell/frame/frame_window_win.h"
 #include "shell/frame/help_file.h"
-#include "shell/frame/menu_lock.h"
+#include "shell/frame/menu_lock_win.h"
 #include "shell/startup/program_hooks.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
 
 namespace shell {
 namespace {

@@ -1,17 +1,17 @@
 // The child window procedure and its message handlers: creation and
 // destruction of the record, painting from the memory bitmap, scroll bars,
 // sizing limits, focus and the caret.
-#include "shell/child/child_window.h"
+#include "shell/child/child_window_win.h"
 
-#include "shell/child/child_commands.h"
-#include "shell/child/child_record.h"
-#include "shell/child/child_view.h"
-#include "shell/child/full_screen.h"
-#include "shell/child/keyboard_input.h"
-#include "shell/frame/frame_window.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
-#include "shell/units/window_table.h"
+#include "shell/child/child_commands_win.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/child_view_win.h"
+#include "shell/child/full_screen_win.h"
+#include "shell/child/keyboard_input_win.h"
+#include "shell/frame/frame_window_win.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
+#include "shell/units/window_table_win.h"
 
 namespace shell {
 namespace {

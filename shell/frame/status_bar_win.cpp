@@ -1,11 +1,11 @@
 // Status bar window: two static panes laid out on the system font's
 // character width, framed as sunken boxes on a light gray bar.
-#include "shell/frame/status_bar.h"
+#include "shell/frame/status_bar_win.h"
 
 #include <mutex>
 #include <string>
 
-#include "shell/startup/shell_state.h"
+#include "shell/startup/shell_state_win.h"
 
 namespace shell {
 namespace {

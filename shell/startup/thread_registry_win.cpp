@@ -1,13 +1,13 @@
 // Thread records in thread-local storage and the thread registry.
-#include "shell/startup/thread_registry.h"
+#include "shell/startup/thread_registry_win.h"
 
 #include <float.h>
 
 #include <mutex>
 
-#include "shell/frame/error_boxes.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
+#include "shell/frame/error_boxes_win.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
 
 namespace shell {
 namespace {

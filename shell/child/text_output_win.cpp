@@ -2,21 +2,21 @@
 // lock is held for a whole call and the drawing lock inside it; nothing
 // here sends a message to the GUI thread while a lock is held, since the
 // GUI thread's painting waits for the drawing lock.
-#include "shell/child/text_output.h"
+#include "shell/child/text_output_win.h"
 
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "shell/child/child_record.h"
-#include "shell/child/child_window.h"
-#include "shell/child/keyboard_input.h"
-#include "shell/frame/window_configuration.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/child_window_win.h"
+#include "shell/child/keyboard_input_win.h"
+#include "shell/frame/window_config_win.h"
 #include "shell/graphics/graphics_status.h"
 #include "shell/graphics/palette_win.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
-#include "shell/units/window_table.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
+#include "shell/units/window_table_win.h"
 
 namespace shell {
 namespace {

@@ -1,17 +1,17 @@
 // Command dispatch in the active child. In help mode a command shows its
 // help topic instead; a user item runs its routine with the item's check
 // state, and does nothing while the program is paused.
-#include "shell/child/child_commands.h"
+#include "shell/child/child_commands_win.h"
 
 #include <mutex>
 
-#include "shell/child/child_view.h"
-#include "shell/child/full_screen.h"
-#include "shell/frame/frame_window.h"
-#include "shell/frame/menu_lock.h"
-#include "shell/frame/menus.h"
-#include "shell/frame/program_state.h"
-#include "shell/startup/shell_state.h"
+#include "shell/child/child_view_win.h"
+#include "shell/child/full_screen_win.h"
+#include "shell/frame/frame_window_win.h"
+#include "shell/frame/menu_lock_win.h"
+#include "shell/frame/menu_bar_win.h"
+#include "shell/frame/program_state_win.h"
+#include "shell/startup/shell_state_win.h"
 
 namespace shell {
 namespace {

@@ -8,12 +8,12 @@
 #include <cstring>
 #include <string>
 
-#include "shell/child/child_record.h"
-#include "shell/child/child_window.h"
-#include "shell/child/text_output.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/child_window_win.h"
+#include "shell/child/text_output_win.h"
 #include "shell/graphics/graphics_status.h"
 #include "shell/graphics/palette_win.h"
-#include "shell/units/unit_bridge.h"
+#include "shell/units/unit_bridge_win.h"
 
 namespace shell {
 

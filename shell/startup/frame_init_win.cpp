@@ -1,21 +1,21 @@
 // FrameInit and ChildInit, in their fixed order. The program thread starts
 // only after both ran, so the main program's first shell call always finds
 // the frame shown, the menus built and the default window open.
-#include "shell/startup/frame_init.h"
+#include "shell/startup/frame_init_win.h"
 
 #include <cstring>
 #include <string>
 
-#include "shell/child/child_window.h"
-#include "shell/child/full_screen.h"
-#include "shell/frame/error_boxes.h"
-#include "shell/frame/frame_window.h"
-#include "shell/frame/menus.h"
-#include "shell/frame/program_state.h"
-#include "shell/frame/status_bar.h"
+#include "shell/child/child_window_win.h"
+#include "shell/child/full_screen_win.h"
+#include "shell/frame/error_boxes_win.h"
+#include "shell/frame/frame_window_win.h"
+#include "shell/frame/menu_bar_win.h"
+#include "shell/frame/program_state_win.h"
+#include "shell/frame/status_bar_win.h"
 #include "shell/startup/program_hooks.h"
-#include "shell/startup/shell_state.h"
-#include "shell/startup/thread_registry.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/startup/thread_registry_win.h"
 
 namespace shell {
 namespace {

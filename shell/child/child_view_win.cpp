@@ -1,16 +1,16 @@
 // Painting, scrolling, sizing and the caret of a child window (GUI thread).
 // The memory bitmap is the only source of pixels: painting copies it, the
 // text buffer is never used for drawing.
-#include "shell/child/child_view.h"
+#include "shell/child/child_view_win.h"
 
 #include <algorithm>
 
-#include "shell/child/child_record.h"
+#include "shell/child/child_record_win.h"
 #include "shell/child/view_math.h"
 #include "shell/graphics/screen_areas.h"
-#include "shell/frame/frame_window.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
+#include "shell/frame/frame_window_win.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
 
 namespace shell {
 namespace {

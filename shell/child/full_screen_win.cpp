@@ -1,13 +1,13 @@
 // The full-screen popup. While it is shown the child's drawing target is
 // the popup, at offset 0, 0 and the popup's size; output invalidates its
 // scaled rectangle there and painting stretches the whole bitmap.
-#include "shell/child/full_screen.h"
+#include "shell/child/full_screen_win.h"
 
 #include <string>
 
-#include "shell/child/child_record.h"
-#include "shell/child/keyboard_input.h"
-#include "shell/startup/shell_state.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/keyboard_input_win.h"
+#include "shell/startup/shell_state_win.h"
 
 namespace shell {
 namespace {

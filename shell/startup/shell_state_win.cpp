@@ -1,5 +1,5 @@
 // The one instance of the shell's process-wide state.
-#include "shell/startup/shell_state.h"
+#include "shell/startup/shell_state_win.h"
 
 namespace shell {
 

@@ -1,12 +1,12 @@
 // Error boxes. A warning or error box that cannot be shown turns into a
 // fatal error without a box.
-#include "shell/frame/error_boxes.h"
+#include "shell/frame/error_boxes_win.h"
 
 #include <windows.h>
 
 #include "runtime/units.h"
-#include "shell/startup/end_process.h"
-#include "shell/startup/shell_state.h"
+#include "shell/startup/end_process_win.h"
+#include "shell/startup/shell_state_win.h"
 
 namespace shell {
 namespace {

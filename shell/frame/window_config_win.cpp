@@ -2,19 +2,19 @@
 // bitmap, font and text state are rebuilt under the window's drawing lock;
 // showing, activating and sizing the window run on the GUI thread through a
 // sent message, with no lock held.
-#include "shell/frame/window_configuration.h"
+#include "shell/frame/window_config_win.h"
 
 #include <windows.h>
 
-#include "shell/child/child_record.h"
-#include "shell/child/child_window.h"
-#include "shell/frame/error_boxes.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/child_window_win.h"
+#include "shell/frame/error_boxes_win.h"
 #include "shell/frame/window_services.h"
 #include "shell/graphics/graphics_status.h"
 #include "shell/graphics/palette_win.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
-#include "shell/units/window_table.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
+#include "shell/units/window_table_win.h"
 
 namespace shell {
 namespace {

@@ -2,20 +2,20 @@
 // default window; a window unit writes to its own window. With the
 // I/O-focus option the unit's window is made active and given the focus
 // before every record.
-#include "shell/units/unit_bridge.h"
+#include "shell/units/unit_bridge_win.h"
 
 #include <windows.h>
 
 #include <cstdlib>
 
 #include "runtime/units.h"
-#include "shell/child/child_record.h"
-#include "shell/child/keyboard_input.h"
-#include "shell/child/text_output.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/keyboard_input_win.h"
+#include "shell/child/text_output_win.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
 #include "shell/units/unit_services.h"
-#include "shell/units/window_table.h"
+#include "shell/units/window_table_win.h"
 
 namespace shell {
 namespace {

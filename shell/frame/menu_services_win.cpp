@@ -8,13 +8,13 @@
 #include <cstring>
 #include <mutex>
 
-#include "shell/child/child_record.h"
-#include "shell/frame/menu_lock.h"
-#include "shell/frame/menus.h"
-#include "shell/frame/window_configuration.h"
-#include "shell/startup/shell_state.h"
-#include "shell/units/active_window.h"
-#include "shell/units/window_table.h"
+#include "shell/child/child_record_win.h"
+#include "shell/frame/menu_lock_win.h"
+#include "shell/frame/menu_bar_win.h"
+#include "shell/frame/window_config_win.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
+#include "shell/units/window_table_win.h"
 
 namespace shell {
 namespace {

@@ -1,7 +1,7 @@
 // Keyboard input: this program reads no input from its windows, so a read
 // from a window unit ends as an input error that the run-time reports, and
 // typed characters have nowhere to go.
-#include "shell/child/keyboard_input.h"
+#include "shell/child/keyboard_input_win.h"
 
 namespace shell {
 

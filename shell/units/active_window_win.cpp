@@ -1,20 +1,20 @@
 // Active windows. The default window is chosen under the default-window
 // lock, which wggetactive also passes through so that it never sees a
 // default window being replaced.
-#include "shell/units/active_window.h"
+#include "shell/units/active_window_win.h"
 
 #include <atomic>
 #include <mutex>
 #include <string>
 
-#include "shell/child/child_record.h"
-#include "shell/child/child_window.h"
-#include "shell/child/full_screen.h"
-#include "shell/frame/error_boxes.h"
+#include "shell/child/child_record_win.h"
+#include "shell/child/child_window_win.h"
+#include "shell/child/full_screen_win.h"
+#include "shell/frame/error_boxes_win.h"
 #include "shell/graphics/graphics_status.h"
-#include "shell/startup/shell_state.h"
-#include "shell/startup/thread_registry.h"
-#include "shell/units/window_table.h"
+#include "shell/startup/shell_state_win.h"
+#include "shell/startup/thread_registry_win.h"
+#include "shell/units/window_table_win.h"
 
 namespace shell {
 namespace {
