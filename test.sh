@@ -42,6 +42,9 @@ count_ctest() {  # adds the totals of a ctest summary log
   failed=$((failed + f))
 }
 
+phase "layout"
+if scripts/check-layout.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+
 phase "native tests"
 (cd build/native && ctest -j2 --timeout 300 --output-on-failure) 2>&1 | tee build/native-tests.log
 count_ctest build/native-tests.log

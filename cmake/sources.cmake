@@ -33,9 +33,9 @@ set(BVRANK_CLI_SOURCES
 # Window-free logic of the shell: built and tested natively, linked into
 # bvrank.exe by the Windows build.
 set(BVRANK_SHELL_MODEL_SOURCES
+  shell/child/child_view.cpp
   shell/child/text_buffer.cpp
   shell/child/text_layout.cpp
-  shell/child/view_math.cpp
   shell/frame/config_axis.cpp
   shell/frame/error_text.cpp
   shell/frame/help_file.cpp
@@ -44,14 +44,15 @@ set(BVRANK_SHELL_MODEL_SOURCES
   shell/frame/menu_states.cpp
   shell/frame/menu_table.cpp
   shell/frame/menu_text.cpp
-  shell/frame/program_states.cpp
+  shell/frame/program_state.cpp
   shell/frame/status_message.cpp
   shell/frame/user_items.cpp
   shell/frame/window_config.cpp
-  shell/frame/window_size_math.cpp
+  shell/frame/window_size.cpp
   shell/graphics/colors.cpp
   shell/graphics/coordinates.cpp
   shell/graphics/graphics_state.cpp
+  shell/graphics/graphics_status.cpp
   shell/graphics/image_math.cpp
   shell/graphics/screen_areas.cpp
   shell/graphics/video_modes.cpp

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "shell/child/child_record_win.h"
-#include "shell/child/view_math.h"
+#include "shell/child/child_view.h"
 #include "shell/graphics/screen_areas.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/startup/shell_state_win.h"

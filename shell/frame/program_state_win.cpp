@@ -15,7 +15,7 @@
 #include "shell/frame/frame_window_win.h"
 #include "shell/frame/menu_lock_win.h"
 #include "shell/frame/menu_bar_win.h"
-#include "shell/frame/program_states.h"
+#include "shell/frame/program_state.h"
 #include "shell/frame/status_bar_win.h"
 #include "shell/frame/status_message.h"
 #include "shell/startup/end_process_win.h"

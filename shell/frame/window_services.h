@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "shell/frame/window_config.h"
-#include "shell/frame/window_size_math.h"
+#include "shell/frame/window_size.h"
 
 // Configures the calling thread's active window; false when a field was
 // corrected (the record then holds values the shell can meet) or on failure.

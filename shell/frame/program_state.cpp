@@ -1,5 +1,5 @@
 // State moves of the program.
-#include "shell/frame/program_states.h"
+#include "shell/frame/program_state.h"
 
 namespace shell {
 

@@ -1,5 +1,5 @@
 // Scroll ranges and the caret box, 1:1 and scaled to fit.
-#include "shell/child/view_math.h"
+#include "shell/child/child_view.h"
 
 #include <gtest/gtest.h>
 

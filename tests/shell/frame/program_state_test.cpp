@@ -1,5 +1,5 @@
 // Every move of the program's state table.
-#include "shell/frame/program_states.h"
+#include "shell/frame/program_state.h"
 
 #include <gtest/gtest.h>
 

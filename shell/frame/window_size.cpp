@@ -1,7 +1,7 @@
 // Size records and window rectangles for SETWSIZEQQ and GETWSIZEQQ. Sums
 // are taken in 64 bits and clamped, so a widened record with extreme values
 // gives a huge rectangle rather than a wrapped, negative one.
-#include "shell/frame/window_size_math.h"
+#include "shell/frame/window_size.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
 // Size records and window rectangles of SETWSIZEQQ and GETWSIZEQQ: record
 // widening and checks, request routing, frame and child placement with the
 // keep-current value, and that a child placed by cells reads back the same.
-#include "shell/frame/window_size_math.h"
+#include "shell/frame/window_size.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Scroll and caret arithmetic.
-#include "shell/child/view_math.h"
+#include "shell/child/child_view.h"
 
 namespace shell {
 namespace {
