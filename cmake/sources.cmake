@@ -45,15 +45,18 @@ set(BVRANK_SHELL_MODEL_SOURCES
   shell/frame/menu_table.cpp
   shell/frame/menu_text.cpp
   shell/frame/program_state.cpp
+  shell/frame/shell_texts.cpp
   shell/frame/status_message.cpp
   shell/frame/user_items.cpp
   shell/frame/window_config.cpp
   shell/frame/window_size.cpp
+  shell/graphics/bitmap_file.cpp
   shell/graphics/colors.cpp
   shell/graphics/coordinates.cpp
   shell/graphics/graphics_state.cpp
   shell/graphics/graphics_status.cpp
   shell/graphics/image_math.cpp
+  shell/graphics/print_page.cpp
   shell/graphics/screen_areas.cpp
   shell/graphics/video_modes.cpp
 )
