@@ -8,9 +8,11 @@
 #include "shell/child/child_view_win.h"
 #include "shell/child/full_screen_win.h"
 #include "shell/frame/frame_window_win.h"
-#include "shell/frame/menu_lock_win.h"
 #include "shell/frame/menu_bar_win.h"
+#include "shell/frame/menu_lock_win.h"
 #include "shell/frame/program_state_win.h"
+#include "shell/graphics/print_command_win.h"
+#include "shell/graphics/save_command_win.h"
 #include "shell/startup/shell_state_win.h"
 
 namespace shell {
@@ -124,9 +126,13 @@ void on_child_command(HWND child, int command) {
     case kCmdAbout:
       show_about_box();
       return;
-    case kCmdInput:
     case kCmdPrint:
+      print_command(child);
+      return;
     case kCmdSave:
+      save_command(child);
+      return;
+    case kCmdInput:
     case kCmdCopy:
     case kCmdPaste:
     case kCmdClearPaste:

@@ -13,6 +13,7 @@
 #include "shell/frame/frame_window_win.h"
 #include "shell/frame/help_file.h"
 #include "shell/frame/menu_lock_win.h"
+#include "shell/frame/shell_texts.h"
 #include "shell/startup/program_hooks.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
@@ -219,7 +220,8 @@ void show_help_for_command(int command) {
   g_help_mode = false;
   const std::optional<std::int32_t> topic = help_topic(static_cast<CommandId>(command));
   if (!topic) {
-    MessageBoxA(shell_state().frame, kHelpNotAvailable, shell_state().program_name.c_str(), MB_OK);
+    MessageBoxA(shell_state().frame, shell_text(ShellText::kHelpNotAvailable).c_str(),
+                shell_state().program_name.c_str(), MB_OK);
     return;
   }
   open_help(*topic);

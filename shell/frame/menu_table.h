@@ -141,8 +141,8 @@ enum class StandardRoutine {
 std::optional<CommandId> standard_routine_command(StandardRoutine routine);
 
 // Context help: the help file topic of a command chosen in help mode; empty
-// when the command has none, which is shown as kHelpNotAvailable.
+// when the command has none, which is shown as the replaceable text
+// ShellText::kHelpNotAvailable.
 std::optional<std::int32_t> help_topic(CommandId command);
-inline constexpr char kHelpNotAvailable[] = "Help not available for menu item";
 
 }  // namespace shell

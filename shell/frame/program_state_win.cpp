@@ -13,9 +13,10 @@
 #include "shell/child/child_record_win.h"
 #include "shell/frame/error_boxes_win.h"
 #include "shell/frame/frame_window_win.h"
-#include "shell/frame/menu_lock_win.h"
 #include "shell/frame/menu_bar_win.h"
+#include "shell/frame/menu_lock_win.h"
 #include "shell/frame/program_state.h"
+#include "shell/frame/shell_texts.h"
 #include "shell/frame/status_bar_win.h"
 #include "shell/frame/status_message.h"
 #include "shell/startup/end_process_win.h"
@@ -178,8 +179,8 @@ int ProgramExit(int code) {
   SetStatusBar(kProgramStateFinished);
   const int mode = GetExit();
   if (mode == kExitPrompt) {
-    const std::string text =
-        "Program Terminated with exit code " + std::to_string(code) + "\nExit Window?";
+    const std::string text = shell_text(ShellText::kExitCode) + " " + std::to_string(code) +
+                             shell_text(ShellText::kExitQuestion);
     const int answer =
         MessageBoxA(shell_state().mdi_client, text.c_str(), shell_state().program_name.c_str(),
                     MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <string>
 
+#include "shell/frame/shell_texts.h"
 #include "shell/startup/shell_state_win.h"
 
 namespace shell {
@@ -16,9 +17,11 @@ constexpr int kMessagePaneId = 2;
 // thread that may hold a child's locks must never wait for the GUI thread.
 constexpr UINT kShowState = WM_APP + 30;
 constexpr UINT kShowMessage = WM_APP + 31;
+constexpr UINT kReplacePrefix = WM_APP + 32;
 
 std::mutex g_message_lock;
 std::string g_pending_message;
+std::string g_pending_old_prefix, g_pending_new_prefix;
 
 struct BarMetrics {
   int char_width = 8;
@@ -112,6 +115,16 @@ LRESULT CALLBACK status_bar_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpar
       show_status_message(text.c_str());
       return 0;
     }
+    case kReplacePrefix: {
+      std::string old_prefix, new_prefix;
+      {
+        std::lock_guard<std::mutex> lock(g_message_lock);
+        old_prefix = g_pending_old_prefix;
+        new_prefix = g_pending_new_prefix;
+      }
+      replace_message_prefix(old_prefix, new_prefix);
+      return 0;
+    }
     case WM_CTLCOLORSTATIC:
       SetBkColor(reinterpret_cast<HDC>(wparam), RGB(192, 192, 192));
       return reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH));
@@ -147,13 +160,12 @@ int status_bar_height() {
 }
 
 void show_state_word(int state) {
-  static const char* const kWords[] = {"Running", "Paused", "Finished"};
   if (state < 0 || state > 2 || g_state_pane == nullptr) return;
   if (!on_gui_thread()) {
     PostMessageA(shell_state().status_bar, kShowState, static_cast<WPARAM>(state), 0);
     return;
   }
-  SetWindowTextA(g_state_pane, kWords[state]);
+  SetWindowTextA(g_state_pane, state_word(state).c_str());
   if (shell_state().status_bar_shown) UpdateWindow(shell_state().status_bar);
 }
 
@@ -168,6 +180,24 @@ void show_status_message(const char* text) {
     return;
   }
   SetWindowTextA(g_message_pane, text != nullptr ? text : "");
+}
+
+void replace_message_prefix(const std::string& old_prefix, const std::string& new_prefix) {
+  if (g_message_pane == nullptr || old_prefix.empty()) return;
+  if (!on_gui_thread()) {
+    {
+      std::lock_guard<std::mutex> lock(g_message_lock);
+      g_pending_old_prefix = old_prefix;
+      g_pending_new_prefix = new_prefix;
+    }
+    PostMessageA(shell_state().status_bar, kReplacePrefix, 0, 0);
+    return;
+  }
+  char shown[512] = {};
+  GetWindowTextA(g_message_pane, shown, sizeof shown);
+  const std::string text = shown;
+  if (text.compare(0, old_prefix.size(), old_prefix) != 0) return;
+  SetWindowTextA(g_message_pane, (new_prefix + text.substr(old_prefix.size())).c_str());
 }
 
 }  // namespace shell

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace shell {
 
 bool register_status_bar_class();
@@ -14,5 +16,8 @@ int status_bar_height();
 void show_state_word(int state);
 // Shows `text` in the message pane.
 void show_status_message(const char* text);
+// When the message pane's text begins with `old_prefix` (an input-pending
+// text whose wording was just replaced), shows it with `new_prefix` instead.
+void replace_message_prefix(const std::string& old_prefix, const std::string& new_prefix);
 
 }  // namespace shell

@@ -12,6 +12,7 @@
 #include "shell/frame/window_config_win.h"
 #include "shell/graphics/graphics_calls.h"
 #include "shell/graphics/graphics_status.h"
+#include "shell/graphics/image_capture_win.h"
 #include "shell/graphics/image_math.h"
 #include "shell/graphics/palette_win.h"
 #include "shell/graphics/video_modes.h"
@@ -61,6 +62,8 @@ std::int32_t set_pixel(ChildRecord& r, XyPair view, std::int32_t color) {
   GdiFlush();
   return previous == CLR_INVALID ? -1 : static_cast<std::int32_t>(previous & 0xFFFFFF);
 }
+
+}  // namespace
 
 // The window's bits per pixel as reported by its configuration.
 int image_bits(const ChildRecord&) {
@@ -116,9 +119,19 @@ void get_image(ChildRecord& r, std::int16_t x1, std::int16_t y1, std::int16_t x2
   }
   DibInfo info;
   fill_dib_info(info, rect.width(), rect.height(), bits, palette);
-  GetDIBits(copy_dc.get(), copy.get(), 0, static_cast<UINT>(rect.height()), out + header.size(),
-            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  // Pixel indexes refer to the table GetDIBits makes from the context's
+  // palette: give it the window's, and keep the table it used.
+  if (r.palette != nullptr) SelectPalette(copy_dc.get(), r.palette, FALSE);
+  if (GetDIBits(copy_dc.get(), copy.get(), 0, static_cast<UINT>(rect.height()), out + header.size(),
+                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0) {
+    set_graphics_status(kStatusError);
+    return;
+  }
+  std::memcpy(out + kImageHeaderBytes, info.colors,
+              header.size() - static_cast<std::size_t>(kImageHeaderBytes));
 }
+
+namespace {
 
 void put_image(ChildRecord& r, std::int16_t x, std::int16_t y, const void* buffer,
                std::int16_t action) {

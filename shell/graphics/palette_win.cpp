@@ -21,19 +21,23 @@ COLORREF colorref(const ChildRecord& r, ColorWord word) {
 }
 
 bool build_palette(ChildRecord& r, int colors) {
-  r.palette_entries = window_palette(colors);
   r.colors = colors;
-  const std::size_t n = r.palette_entries.empty() ? 1 : r.palette_entries.size();
+  return replace_palette(r, window_palette(colors));
+}
+
+bool replace_palette(ChildRecord& r, const std::vector<Rgb>& entries) {
+  const std::size_t n = entries.empty() ? 1 : entries.size();
   std::vector<BYTE> storage(sizeof(LOGPALETTE) + n * sizeof(PALETTEENTRY));
   auto* log = reinterpret_cast<LOGPALETTE*>(storage.data());
   log->palVersion = 0x300;
   log->palNumEntries = static_cast<WORD>(n);
-  for (std::size_t i = 0; i < r.palette_entries.size(); ++i) {
-    const Rgb& c = r.palette_entries[i];
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const Rgb& c = entries[i];
     log->palPalEntry[i] = PALETTEENTRY{c.red, c.green, c.blue, 0};
   }
   HPALETTE palette = CreatePalette(log);
   if (palette == nullptr) return false;
+  r.palette_entries = entries;
   SelectPalette(r.memory_dc.get(), palette, FALSE);
   SelectPalette(r.window_dc, palette, FALSE);
   RealizePalette(r.window_dc);

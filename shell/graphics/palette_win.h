@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "shell/graphics/colors.h"
 
 namespace shell {
@@ -17,6 +19,10 @@ COLORREF colorref(const ChildRecord& r, ColorWord word);
 // Rebuilds the window's logical palette for `colors` colours and selects
 // it into both contexts.
 bool build_palette(ChildRecord& r, int colors);
+// Makes a palette of `entries`, selects and realises it in both contexts
+// and deletes the old one; false (the old palette stays) when it cannot be
+// made.
+bool replace_palette(ChildRecord& r, const std::vector<Rgb>& entries);
 
 // Clip bookkeeping after the text routines selected the text window.
 void mark_text_clip_selected(ChildRecord& r);

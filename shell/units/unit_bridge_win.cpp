@@ -12,6 +12,7 @@
 #include "shell/child/child_record_win.h"
 #include "shell/child/keyboard_input_win.h"
 #include "shell/child/text_output_win.h"
+#include "shell/frame/shell_texts.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
 #include "shell/units/unit_services.h"
@@ -126,10 +127,11 @@ bool WindowConsole::prompt_file_name(int unit, std::string& name) {
 }
 
 bool GetFileName(char* buffer, int size, const char* title) {
+  const std::string filters = filter_list(ShellText::kTextFilter);
   OPENFILENAMEA ofn = {};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = shell_state().frame;
-  ofn.lpstrFilter = "Text files(*.txt)\0*.txt\0Data Files(*.dat)\0*.dat\0All Files(*.*)\0*.*\0\0";
+  ofn.lpstrFilter = filters.empty() ? nullptr : filters.c_str();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = buffer;
   ofn.nMaxFile = static_cast<DWORD>(size);
