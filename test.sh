@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test of both builds: installs missing Debian packages, builds
 # native and Windows trees, sets up the Wine prefix, starts a private
-# virtual display, runs the native tests, the Windows tests under Wine and a
-# short fuzzing run, and ends with one line "N passed, N failed".
+# virtual display and a private print scheduler with a PDF queue, runs the
+# native tests, the Windows tests under Wine and a short fuzzing run, and
+# ends with one line "N passed, N failed".
 set -uo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -19,8 +20,14 @@ scripts/wine-prefix.sh || { echo "0 passed, 1 failed"; exit 1; }
 
 source scripts/wine-env.sh
 source scripts/xvfb.sh
+source scripts/cups.sh
 start_xvfb
-trap stop_xvfb EXIT
+# The print tests' queue: a scheduler of this tree's own, stopped at the end
+# whatever happens; Wine reads CUPS_SERVER, so it is started before Wine.
+trap 'stop_cups; stop_xvfb' EXIT
+trap 'exit 1' INT TERM HUP
+phase "print queue"
+start_cups || echo "test.sh: no print queue; the print tests will fail"
 # One persistent Wine server for the whole run (a server that exits between
 # tests races with the next test's start), and its services started detached.
 wineserver -p </dev/null >/dev/null 2>&1

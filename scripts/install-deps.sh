@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64-posix
   wine wine64 fonts-wine fonts-liberation
   xvfb xauth x11-utils imagemagick
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

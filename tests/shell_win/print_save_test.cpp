@@ -9,6 +9,7 @@
 
 #include "e2e/driver.h"
 #include "e2e/print_check.h"
+#include "runtime/units.h"
 #include "shell/child/child_record_win.h"
 #include "shell/child/text_services.h"
 #include "shell/frame/menu_table.h"
@@ -16,6 +17,9 @@
 #include "shell/graphics/graphics_calls.h"
 #include "shell/graphics/graphics_services.h"
 #include "shell/startup/shell_state_win.h"
+#include "shell/units/active_window_win.h"
+#include "shell/units/unit_services.h"
+#include "shell/units/window_table_win.h"
 #include "shell_win/shell_test_support.h"
 
 namespace {
@@ -235,6 +239,31 @@ TEST_F(PrintSaveTest, SaveWritesTheWholeScreenAsAnIndependentReaderSeesIt) {
   ASSERT_EQ(saved.height, 895);
   EXPECT_EQ(saved.pixels, screen.pixels);
   EXPECT_EQ(screen.at(10, 10), 255 / 3) << "the line is in the picture";
+}
+
+TEST_F(PrintSaveTest, SaveOfAWindowKeptAfterItsUnitClosedKeepsIt) {
+  rt::OpenRequest open;
+  open.unit = 10;
+  open.file = "USER";
+  ASSERT_TRUE(rt::open_unit(open).is_ok());
+  const int window = GETHANDLEQQ(10);
+  rt::write_record(10, "kept").or_stop();
+  rt::close_unit(10, rt::CloseStatus::kKeep).or_stop();
+  HWND kept = shell::window_of(window);
+  ASSERT_NE(kept, nullptr);
+  SendMessageA(shell::shell_state().mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(kept), 0);
+  TempDir dir;
+  save_through_menu(frame, dir.file("kept.bmp"));
+  EXPECT_TRUE(dialogs_of(pid()).empty()) << "no error box";
+  shell::ChildRecord* k = shell::record_of(window);
+  ASSERT_NE(k, nullptr);
+  EXPECT_EQ(read_file(dir.file("kept.bmp")).size(),
+            14u + 40 + 1024 +
+                static_cast<std::size_t>(k->screen_width + 3) / 4 * 4 *
+                    static_cast<std::size_t>(k->screen_height));
+  EXPECT_TRUE(k->kept_after_close);
+  EXPECT_EQ(window_text(kept), "Unit 10-Closed");
+  EXPECT_EQ(shell::wggetactive(), shell::default_window()) << "the active window is unchanged";
 }
 
 TEST_F(PrintSaveTest, SaveFilterListFollowsSetMessage) {
