@@ -1,15 +1,18 @@
 # Sourced: start_cups starts a CUPS scheduler of this build tree's own (its
-# socket, spool and logs under build/cups, whatever other scheduler runs on
-# the machine) with one PDF queue, the default, that writes every job as a
-# PDF file into build/cups/pdf; it exports CUPS_SERVER, which Wine's
-# printing reads, and BVRANK_PRINT_DIR. stop_cups stops that scheduler. Needs
-# root (the scheduler runs its backend as root and the PDF backend reads its
-# settings from /etc/cups).
+# own socket, spool and logs, whatever other scheduler runs on the machine)
+# with one PDF queue, the default, that writes every job as a PDF file into
+# build/cups-pdf; it exports CUPS_SERVER, which Wine's printing reads, and
+# BVRANK_PRINT_DIR. stop_cups stops that scheduler. Needs root: the
+# scheduler runs its PDF backend as root, and the backend reads its
+# settings from /etc/cups.
 _bvrank_cups_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BVRANK_CUPS_DIR="$_bvrank_cups_root/build/cups"
-# One queue name per build tree, so that trees on one machine never share
-# the settings file of the PDF backend.
+# One name per build tree, so that trees on one machine never share a
+# scheduler or the settings file of the PDF backend.
 BVRANK_CUPS_QUEUE="bvrank-$(printf '%s' "$_bvrank_cups_root" | md5sum | cut -c1-8)"
+# The scheduler's files lie where its filters, which run as user lp, can
+# reach them even when the build tree is private to root.
+BVRANK_CUPS_DIR="/tmp/$BVRANK_CUPS_QUEUE-cups"
+BVRANK_CUPS_PDF_DIR="$_bvrank_cups_root/build/cups-pdf"
 unset _bvrank_cups_root
 
 # The scheduler of this tree, if one runs: the pid in its pid file, still
@@ -37,8 +40,9 @@ stop_cups() {
 start_cups() {
   local d=$BVRANK_CUPS_DIR i
   stop_cups  # one left over from a run that was killed
-  rm -rf "$d"
-  mkdir -p "$d/root" "$d/spool" "$d/cache" "$d/state" "$d/log" "$d/tmp" "$d/pdf"
+  rm -rf "$d" "$BVRANK_CUPS_PDF_DIR"
+  mkdir -p "$d/root" "$d/spool" "$d/cache" "$d/state" "$d/log" "$d/tmp" "$BVRANK_CUPS_PDF_DIR"
+  chmod 0755 "$d"
   # Filters run as lp and need a temporary directory of their own.
   chown root:lp "$d/tmp" && chmod 1770 "$d/tmp"
   cat >"$d/root/cups-files.conf" <<CONF
@@ -71,7 +75,7 @@ WebInterface No
   </Limit>
 </Policy>
 CONF
-  printf 'Out %s\nUserUMask 0022\n' "$d/pdf" >"/etc/cups/cups-pdf-$BVRANK_CUPS_QUEUE.conf" || return 1
+  printf 'Out %s\nUserUMask 0022\n' "$BVRANK_CUPS_PDF_DIR" >"/etc/cups/cups-pdf-$BVRANK_CUPS_QUEUE.conf" || return 1
   /usr/sbin/cupsd -f -c "$d/root/cupsd.conf" -s "$d/root/cups-files.conf" </dev/null \
     >"$d/log/cupsd.out" 2>&1 &
   echo $! >"$d/cupsd.pid"
@@ -86,5 +90,5 @@ CONF
     echo "start_cups: no PDF queue (see $d/log)" >&2
     return 1
   }
-  export BVRANK_PRINT_DIR="$d/pdf"
+  export BVRANK_PRINT_DIR="$BVRANK_CUPS_PDF_DIR"
 }
