@@ -75,9 +75,13 @@ HDC choose_printer() {
     if (message) show_message(*message);
     return nullptr;
   }
+  if (g_setup.hDC == nullptr) {  // confirmed, but the printer's driver gave no context
+    show_message(kPrintMessageDriver);
+    return nullptr;
+  }
   auto* mode = static_cast<DEVMODEA*>(GlobalLock(g_setup.hDevMode));
   if (mode == nullptr) {
-    if (g_setup.hDC != nullptr) DeleteDC(g_setup.hDC);
+    DeleteDC(g_setup.hDC);
     error_box(kErrorOutOfMemory, __FILE__, __LINE__);
     return nullptr;
   }
