@@ -14,11 +14,11 @@
 
 #include "shell/child/child_record_win.h"
 #include "shell/frame/error_boxes_win.h"
-#include "shell/graphics/command_guard.h"
 #include "shell/graphics/image_files_win.h"
 #include "shell/graphics/image_math.h"
 #include "shell/graphics/print_page.h"
 #include "shell/graphics/printing_dialog_win.h"
+#include "shell/graphics/window_command_win.h"
 #include "shell/startup/shell_state_win.h"
 
 namespace shell {
@@ -168,11 +168,9 @@ void print_document(ChildRecord& r, HDC printer) {
 }  // namespace
 
 void print_command(HWND child) {
-  ChildRecord* r = child_record(child);
-  OneWindowCommand one;
-  if (r == nullptr || !one.entered()) return;
-  std::optional<Locked> draw;
-  if (shell_state().program_state.load() != kProgramStatePaused) draw.emplace(r->drawing_lock);
+  const WindowCommand command(child);
+  ChildRecord* r = command.window();
+  if (r == nullptr) return;
   g_messages.begin();
   HDC printer = choose_printer();
   if (printer == nullptr) return;

@@ -14,9 +14,9 @@
 #include "shell/frame/error_boxes_win.h"
 #include "shell/frame/shell_texts.h"
 #include "shell/graphics/bitmap_file.h"
-#include "shell/graphics/command_guard.h"
 #include "shell/graphics/graphics_status.h"
 #include "shell/graphics/image_files_win.h"
+#include "shell/graphics/window_command_win.h"
 #include "shell/startup/shell_state_win.h"
 
 namespace shell {
@@ -44,11 +44,9 @@ std::optional<std::string> ask_file_name() {
 }  // namespace
 
 void save_command(HWND child) {
-  ChildRecord* r = child_record(child);
-  OneWindowCommand one;
-  if (r == nullptr || !one.entered()) return;
-  std::optional<Locked> draw;
-  if (shell_state().program_state.load() != kProgramStatePaused) draw.emplace(r->drawing_lock);
+  const WindowCommand command(child);
+  ChildRecord* r = command.window();
+  if (r == nullptr) return;
   const std::optional<std::string> name = ask_file_name();
   if (!name) return;
   bool out_of_memory = false;
