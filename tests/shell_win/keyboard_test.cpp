@@ -226,6 +226,25 @@ TEST_F(KeyboardTest, MenuRoutineReadingWhileAnotherWaitsGetsMinusOne) {
   EXPECT_EQ(g_menu_reads[1], 2 * 1000 + 'O');
 }
 
+void write_from_menu(std::int32_t*) {
+  OUTTEXT("from the menu");
+}
+
+TEST_F(KeyboardTest, MenuRoutineWritesWhileTheProgramReadsItsUnit) {
+  ASSERT_EQ(INSERTMENUQQ(1, 1, 4, "Write", write_from_menu), 1);
+  std::thread user([this] {
+    if (!wait_until([] { return shell::input_pending(); })) return;
+    PostMessageA(shell::shell_state().frame, WM_COMMAND, shell::kCmdFirstUser, 0);
+    wait_until([this] { return screen_lines(*r)[0] == "from the menu"; });
+    for (char c : std::string("x\r")) PostMessageA(hwnd, WM_CHAR, c, 1);
+  });
+  std::string record;
+  rt::read_record(5, record).or_stop();
+  user.join();
+  EXPECT_EQ(record, "x");
+  EXPECT_EQ(screen_lines(*r)[0], "from the menux");
+}
+
 TEST_F(KeyboardTest, WindowClosedDuringAReadEndsItWithMinusOne) {
   const int window = shell::wgopen("Asking");
   ASSERT_NE(window, shell::kNoWindow);
