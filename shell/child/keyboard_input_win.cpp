@@ -117,25 +117,11 @@ bool wait_for_line(HWND hwnd, const std::shared_ptr<ChildInput>& input) {
       s.reading_input = input;
     }
     serve_messages_until([&] { return !state().gui_read_waiting; });
-  } else {
-    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    if (event == nullptr) return false;
-    bool closed;
-    {
-      std::lock_guard<std::mutex> lock(keyboard_lock());
-      closed = input->closed;
-      if (!closed) {
-        input->read_event = event;
-        s.reading_window = hwnd;
-        s.reading_input = input;
-      }
-    }
-    if (!closed) WaitForSingleObject(event, INFINITE);
-    {
-      std::lock_guard<std::mutex> lock(keyboard_lock());
-      input->read_event = nullptr;
-    }
-    CloseHandle(event);
+  } else if (!wait_on_event(*input, &ChildInput::read_event, [&] {
+               s.reading_window = hwnd;
+               s.reading_input = input;
+             })) {
+    return false;
   }
   std::lock_guard<std::mutex> lock(keyboard_lock());
   s.gui_read_waiting = false;
@@ -182,6 +168,28 @@ void edit_line(ChildRecord& child, unsigned char c) {
   if (state().line.type(c, screen) != EditResult::kLineEnd) return;
   state().line_ended = true;
   wake_reader();
+}
+
+bool wait_on_event(ChildInput& input, HANDLE ChildInput::*slot,
+                   const std::function<void()>& publish) {
+  HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  if (event == nullptr) return false;
+  bool closed;
+  {
+    std::lock_guard<std::mutex> lock(keyboard_lock());
+    closed = input.closed;
+    if (!closed) {
+      input.*slot = event;
+      if (publish) publish();
+    }
+  }
+  if (!closed) WaitForSingleObject(event, INFINITE);
+  {
+    std::lock_guard<std::mutex> lock(keyboard_lock());
+    input.*slot = nullptr;
+  }
+  CloseHandle(event);
+  return true;
 }
 
 void serve_messages_until(const std::function<bool()>& done) {

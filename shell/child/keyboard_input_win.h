@@ -42,6 +42,13 @@ void edit_line(ChildRecord& child, unsigned char c);
 // keyboard_lock()) holds; keeps serving while the program is paused.
 void serve_messages_until(const std::function<bool()>& done);
 
+// On a program thread: puts a new manual-reset event into `input`'s field
+// `slot`, where the GUI thread sets it, and waits for it without time limit;
+// `publish` runs as it is put there, under keyboard_lock(). Once the window
+// is closed nothing is waited for. False when no event could be made.
+bool wait_on_event(ChildInput& input, HANDLE ChildInput::*slot,
+                   const std::function<void()>& publish = {});
+
 // The window is being destroyed: waits on it end at once (-1 for a read).
 void end_input_on_destroy(ChildRecord& r);
 

@@ -26,21 +26,8 @@ namespace {
 bool wait_for_key(const std::shared_ptr<ChildInput>& input) {
   if (on_gui_thread()) {
     serve_messages_until([&] { return !input->key_wait || input->closed; });
-  } else {
-    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    if (event == nullptr) return false;
-    bool closed;
-    {
-      std::lock_guard<std::mutex> lock(keyboard_lock());
-      closed = input->closed;
-      if (!closed) input->key_event = event;
-    }
-    if (!closed) WaitForSingleObject(event, INFINITE);
-    {
-      std::lock_guard<std::mutex> lock(keyboard_lock());
-      input->key_event = nullptr;
-    }
-    CloseHandle(event);
+  } else if (!wait_on_event(*input, &ChildInput::key_event)) {
+    return false;
   }
   std::lock_guard<std::mutex> lock(keyboard_lock());
   input->key_wait = false;
