@@ -11,7 +11,6 @@
 
 #include "shell/child/child_input_win.h"
 #include "shell/child/child_record_win.h"
-#include "shell/child/child_view_win.h"
 #include "shell/child/input_pending_win.h"
 #include "shell/child/line_editor.h"
 #include "shell/child/text_output_win.h"
