@@ -1,6 +1,5 @@
 // The line editor on a fake screen of a few columns: what the line holds,
-// what the screen shows, and when the beep sounds; and the hand-over of a
-// long line to short reads.
+// what the screen shows, and when the beep sounds.
 #include "shell/child/line_editor.h"
 
 #include <gtest/gtest.h>
@@ -155,20 +154,6 @@ TEST(LineEditor, DoubleByteCharactersGoInAndOutAsPairs) {
   e.type('b', screen);
   EXPECT_EQ(screen.beeps, 1) << "a pair needs more room than a single byte";
   EXPECT_EQ(e.length(), shell::kLineCapacity - 3);
-}
-
-TEST(TakeLine, ALongLineGoesToLaterReadsWhole) {
-  char buffer[80];
-  std::string rest;
-  EXPECT_EQ(shell::take_line("HELLOWORLD", buffer, 5, rest), 5);
-  EXPECT_EQ(std::string(buffer, 5), "HELLO");
-  EXPECT_EQ(rest, "WORLD");
-  const std::string pending = rest;
-  EXPECT_EQ(shell::take_line(pending, buffer, 80, rest), 5);
-  EXPECT_EQ(std::string(buffer, 5), "WORLD");
-  EXPECT_TRUE(rest.empty());
-  EXPECT_EQ(shell::take_line("AB", buffer, 0, rest), 0);
-  EXPECT_EQ(rest, "AB");
 }
 
 }  // namespace
