@@ -28,7 +28,8 @@ std::int32_t Read(char* buffer, std::int32_t length, std::int32_t window_number)
 void set_keyboard_buffer(int window, char* buffer, int length);
 
 // Guards the read state and every ChildInput. Taken for short steps only,
-// never while waiting; the text and drawing locks may be taken under it.
+// never while waiting, and before a window's text and drawing locks (the
+// pause takes it first, so that it never stops a thread holding it).
 std::mutex& keyboard_lock();
 
 // Under keyboard_lock(): the pending read waits on `child`, on the GUI thread.
