@@ -6,6 +6,7 @@
 #include <mutex>
 #include <optional>
 
+#include "shell/child/keyboard_input_win.h"
 #include "shell/child/pending_inputs.h"
 #include "shell/frame/menu_bar_win.h"
 #include "shell/frame/program_state_win.h"
@@ -15,10 +16,9 @@
 namespace shell {
 namespace {
 
-// Held while the status bar and the Input item change; the menu lock may be
-// taken under it, so nothing under the menu lock takes it (input_pending
-// reads the atomic instead).
-std::mutex g_lock;
+// Under keyboard_lock(), which the pause also takes, so that no program
+// thread is stopped while it changes them. The menu lock is taken under it,
+// so nothing under the menu lock takes it (input_pending reads the atomic).
 PendingInputs g_pending;
 std::atomic<bool> g_any{false};
 
@@ -47,7 +47,7 @@ void show_change(const std::optional<std::string>& before) {
 }  // namespace
 
 int begin_pending_input(const std::string& title, int window) {
-  std::lock_guard<std::mutex> lock(g_lock);
+  std::lock_guard<std::mutex> lock(keyboard_lock());
   const std::optional<std::string> before = shown_text();
   const int id = g_pending.add(title, window);
   show_change(before);
@@ -55,14 +55,14 @@ int begin_pending_input(const std::string& title, int window) {
 }
 
 void end_pending_input(int id) {
-  std::lock_guard<std::mutex> lock(g_lock);
+  std::lock_guard<std::mutex> lock(keyboard_lock());
   const std::optional<std::string> before = shown_text();
   g_pending.remove(id);
   show_change(before);
 }
 
 void forget_pending_inputs(int window) {
-  std::lock_guard<std::mutex> lock(g_lock);
+  std::lock_guard<std::mutex> lock(keyboard_lock());
   const std::optional<std::string> before = shown_text();
   g_pending.remove_window(window);
   show_change(before);
@@ -75,7 +75,7 @@ bool input_pending() {
 void activate_input_window() {
   int window = kNoWindow;
   {
-    std::lock_guard<std::mutex> lock(g_lock);
+    std::lock_guard<std::mutex> lock(keyboard_lock());
     if (const PendingInputs::Entry* e = g_pending.current()) window = e->window;
   }
   if (window != kNoWindow) ActivateChild(window);

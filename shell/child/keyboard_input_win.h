@@ -27,9 +27,10 @@ std::int32_t Read(char* buffer, std::int32_t length, std::int32_t window_number)
 // line, so the buffer is not kept.
 void set_keyboard_buffer(int window, char* buffer, int length);
 
-// Guards the read state and every ChildInput. Taken for short steps only,
-// never while waiting, and before a window's text and drawing locks (the
-// pause takes it first, so that it never stops a thread holding it).
+// Guards the read state, every ChildInput and the input-pending state.
+// Taken for short steps only, never while waiting, and before a window's
+// text and drawing locks and the menu lock (the pause takes it first, so
+// that it never stops a thread holding it).
 std::mutex& keyboard_lock();
 
 // Under keyboard_lock(): the pending read waits on `child`, on the GUI thread.
