@@ -34,8 +34,13 @@ set(BVRANK_CLI_SOURCES
 # bvrank.exe by the Windows build.
 set(BVRANK_SHELL_MODEL_SOURCES
   shell/child/child_view.cpp
+  shell/child/key_codes.cpp
+  shell/child/key_routing.cpp
+  shell/child/line_editor.cpp
+  shell/child/pending_inputs.cpp
   shell/child/text_buffer.cpp
   shell/child/text_layout.cpp
+  shell/edit/paste_input.cpp
   shell/frame/config_axis.cpp
   shell/frame/error_text.cpp
   shell/frame/help_file.cpp

@@ -433,7 +433,10 @@ std::optional<UnitConnection> unit_for_window(int window) {
 
 void complete_pending_lines(const std::function<bool(const UnitConnection&)>& shows_window) {
   for (auto& [number, u] : table_snapshot()) {
-    std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
+    // A unit busy on another thread completes its own line; it may be a read
+    // waiting for keys that only the calling thread can deliver.
+    std::unique_lock<std::recursive_timed_mutex> lock(u->mutex, std::try_to_lock);
+    if (!lock.owns_lock()) continue;
     if (u->open && u->file == nullptr && u->connection.line_end_pending &&
         shows_window(u->connection)) {
       complete_line(*u);

@@ -7,6 +7,7 @@
 
 #include "shell/child/child_view_win.h"
 #include "shell/child/full_screen_win.h"
+#include "shell/child/input_pending_win.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/frame/menu_bar_win.h"
 #include "shell/frame/menu_lock_win.h"
@@ -40,11 +41,6 @@ void run_user_item(int command) {
   if (routine != nullptr) routine(&checked);
 }
 
-bool present(CommandId command) {
-  std::lock_guard<std::recursive_mutex> lock(menu_lock());
-  return menu_model().presence().present(command);
-}
-
 bool enabled_in_bar(CommandId command) {
   std::lock_guard<std::recursive_mutex> lock(menu_lock());
   return menu_model().enabled_in_bar(command);
@@ -52,23 +48,9 @@ bool enabled_in_bar(CommandId command) {
 
 }  // namespace
 
-bool on_control_key(HWND child, int character) {
-  switch (character) {
-    case 3:  // Ctrl+C
-      if (present(kCmdExit)) on_child_command(child, kCmdExit);
-      return true;
-    case 19:  // Ctrl+S
-      if (present(kCmdPause)) on_child_command(child, kCmdPause);
-      return true;
-    case 17:  // Ctrl+Q
-      if (present(kCmdPause)) on_child_command(child, kCmdResume);
-      return true;
-    case 27:  // Escape always resumes
-      on_child_command(child, kCmdResume);
-      return true;
-    default:
-      return false;
-  }
+bool item_present(int command) {
+  std::lock_guard<std::recursive_mutex> lock(menu_lock());
+  return menu_model().presence().present(static_cast<CommandId>(command));
 }
 
 bool on_menu_key(HWND child, int key, bool alt) {
@@ -126,13 +108,15 @@ void on_child_command(HWND child, int command) {
     case kCmdAbout:
       show_about_box();
       return;
+    case kCmdInput:
+      activate_input_window();
+      return;
     case kCmdPrint:
       print_command(child);
       return;
     case kCmdSave:
       save_command(child);
       return;
-    case kCmdInput:
     case kCmdCopy:
     case kCmdPaste:
     case kCmdClearPaste:

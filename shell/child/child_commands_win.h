@@ -8,9 +8,8 @@ namespace shell {
 
 void on_child_command(HWND child, int command);
 
-// Control keys typed in a child: Ctrl+C (Exit), Ctrl+S (Pause), Ctrl+Q and
-// Escape (Resume); true when the key was one of them.
-bool on_control_key(HWND child, int character);
+// The standard item of `command` is present (not deleted by itself).
+bool item_present(int command);
 // Alt+Enter (Full Screen), Ctrl+Ins (Copy), Shift+Ins (Paste), acting only
 // while their item is in the menu bar and enabled; true when handled.
 bool on_menu_key(HWND child, int virtual_key, bool alt);

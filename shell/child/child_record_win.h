@@ -7,9 +7,11 @@
 #include <windows.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "shell/child/child_input_win.h"
 #include "shell/child/text_buffer.h"
 #include "shell/child/text_layout.h"
 #include "shell/graphics/colors.h"
@@ -77,6 +79,9 @@ struct ChildRecord {
     int offset_x = 0, offset_y = 0;
     TextWindow window;
   } text_clip;
+
+  // Key waits, the read event and the third lock; shared with waiting threads.
+  std::shared_ptr<ChildInput> input = std::make_shared<ChildInput>();
 
   std::atomic<bool> flush_requested{false};
   std::atomic<bool> scrolled_since_paint{false};  // the screen was pixel-scrolled

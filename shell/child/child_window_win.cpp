@@ -7,6 +7,7 @@
 #include "shell/child/child_record_win.h"
 #include "shell/child/child_view_win.h"
 #include "shell/child/full_screen_win.h"
+#include "shell/child/key_routing_win.h"
 #include "shell/child/keyboard_input_win.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/startup/shell_state_win.h"
@@ -63,6 +64,7 @@ void on_destroy(HWND hwnd) {
   release_slot(hwnd);
   forget_active_child(hwnd);
   if (r == nullptr) return;
+  end_input_on_destroy(*r);  // a read or key wait on the window ends now
   SetWindowLongPtrA(hwnd, 0, 0);
   end_full_screen_on_destroy(*r);
   if (r->memory_dc_default_bitmap != nullptr)
@@ -124,15 +126,13 @@ LRESULT CALLBACK child_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_SYSCOMMAND:
       return on_sys_command(hwnd, msg, wparam, lparam);
     case WM_KEYDOWN:
-      if (on_menu_key(hwnd, static_cast<int>(wparam), false)) return 0;
-      if (on_scroll_key(hwnd, static_cast<int>(wparam))) return 0;
+      if (on_key_down(hwnd, static_cast<int>(wparam), false)) return 0;
       break;
     case WM_SYSKEYDOWN:
-      if (on_menu_key(hwnd, static_cast<int>(wparam), true)) return 0;
+      if (on_sys_key_down(hwnd, static_cast<int>(wparam), false)) return 0;
       break;
     case WM_CHAR:
-      if (on_control_key(hwnd, static_cast<int>(wparam))) return 0;
-      deliver_key_to_waiting_read(hwnd, static_cast<int>(wparam));
+      on_typed_character(hwnd, static_cast<int>(wparam), false);
       return 0;
     case WM_COMMAND:
       on_child_command(hwnd, LOWORD(wparam));

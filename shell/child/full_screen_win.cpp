@@ -1,12 +1,13 @@
 // The full-screen popup. While it is shown the child's drawing target is
 // the popup, at offset 0, 0 and the popup's size; output invalidates its
-// scaled rectangle there and painting stretches the whole bitmap.
+// scaled rectangle there and painting stretches the whole bitmap. Keys
+// typed in it are routed as in the child.
 #include "shell/child/full_screen_win.h"
 
 #include <string>
 
 #include "shell/child/child_record_win.h"
-#include "shell/child/keyboard_input_win.h"
+#include "shell/child/key_routing_win.h"
 #include "shell/startup/shell_state_win.h"
 
 namespace shell {
@@ -105,20 +106,25 @@ LRESULT CALLBACK full_screen_proc(HWND popup, UINT msg, WPARAM wparam, LPARAM lp
         leave_full_screen(*r);
         return 0;
       }
+      if (r != nullptr && on_key_down(r->hwnd, static_cast<int>(wparam), true)) return 0;
       break;
     case WM_SYSKEYDOWN:
       if (wparam == VK_RETURN && r != nullptr) {
         leave_full_screen(*r);
         return 0;
       }
+      if (r != nullptr && on_sys_key_down(r->hwnd, static_cast<int>(wparam), true)) return 0;
       break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
       if (r != nullptr) leave_full_screen(*r);
       return 0;
     case WM_CHAR:
-      if (r == nullptr || !deliver_key_to_waiting_read(r->hwnd, static_cast<int>(wparam)))
+      if (r == nullptr) {
         MessageBeep(0);
+      } else {
+        on_typed_character(r->hwnd, static_cast<int>(wparam), true);
+      }
       return 0;
     case WM_CLOSE:
       if (r != nullptr) leave_full_screen(*r);

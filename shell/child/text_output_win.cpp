@@ -11,6 +11,7 @@
 #include "shell/child/child_record_win.h"
 #include "shell/child/child_window_win.h"
 #include "shell/child/keyboard_input_win.h"
+#include "shell/child/line_editor.h"
 #include "shell/frame/window_config_win.h"
 #include "shell/graphics/graphics_status.h"
 #include "shell/graphics/palette_win.h"
@@ -150,6 +151,22 @@ void write_text(ChildRecord& r, std::string_view text, bool control_characters, 
     WindowTextTarget target(r);
     target.set_empty_record(empty_record);
     lay_out_text(text, r.text_window, r.wrap, control_characters, r.text_position, target);
+    GdiFlush();
+  }
+  if (r.caret_made) PostMessageA(r.hwnd, kUpdateCaret, 0, 0);
+  request_screen_flush(r);
+}
+
+void erase_previous_cell(ChildRecord& r) {
+  if (!r.configured) return;
+  Locked text_lock(r.text_lock);
+  if (!move_back_one_cell(r.text_position, text_window_columns(r.text_window))) return;
+  {
+    Locked draw(r.drawing_lock);
+    TextDrawingSetup setup(r);
+    WindowTextTarget target(r);
+    target.draw_segment(r.text_window.top + r.text_position.row - 1,
+                        r.text_window.left + r.text_position.column - 1, " ");
     GdiFlush();
   }
   if (r.caret_made) PostMessageA(r.hwnd, kUpdateCaret, 0, 0);

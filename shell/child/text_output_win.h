@@ -23,6 +23,11 @@ std::int32_t Write(const char* bytes, std::int32_t length, std::int32_t window_n
 void write_text(ChildRecord& r, std::string_view text, bool control_characters,
                 bool empty_record = false);
 
+// Moves the text position back one cell (from column 1 to the last column
+// of the row above; not at row 1, column 1) and blanks that cell in the
+// background colour, in the bitmap, on the screen and in the text buffer.
+void erase_previous_cell(ChildRecord& r);
+
 // Makes drawing done on another thread reach the display soon.
 void request_screen_flush(ChildRecord& r);
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "shell/child/child_record_win.h"
+#include "shell/child/input_pending_win.h"
 #include "shell/frame/error_boxes_win.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/frame/help_file.h"
@@ -123,6 +124,7 @@ ItemStateInputs current_inputs() {
   in.fit_mode = r != nullptr && r->fit;
   in.full_screen = r != nullptr && r->in_full_screen();
   in.status_bar_shown = shell_state().status_bar_shown;
+  in.input_pending = input_pending();
   return in;
 }
 
@@ -193,6 +195,16 @@ void set_fit_check(bool on) {
 }
 void set_status_bar_check(bool on) {
   set_check(kCmdStatusBar, on);
+}
+
+void set_input_item_enabled(bool enabled) {
+  std::lock_guard<std::recursive_mutex> lock(menu_lock());
+  MenuModel& m = model_storage();
+  if (!m.presence().present(kCmdInput)) return;
+  ItemStates states;
+  states.items.push_back(ItemStateUpdate{kCmdInput, !enabled, std::nullopt});
+  m.apply(states);
+  mirror_menu_changes();
 }
 
 void set_user_items_enabled(bool enabled) {

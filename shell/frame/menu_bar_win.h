@@ -29,6 +29,8 @@ void redraw_menu_bar(bool window_menu_moved);
 void update_menu_states(HMENU popup);
 void set_fit_check(bool on);
 void set_status_bar_check(bool on);
+// The Input item, while present, is enabled while input is pending.
+void set_input_item_enabled(bool enabled);
 
 // Pause greys the user items, resume enables them again.
 void set_user_items_enabled(bool enabled);

@@ -11,6 +11,7 @@
 #include "runtime/error_stop.h"
 #include "runtime/units.h"
 #include "shell/child/child_record_win.h"
+#include "shell/child/keyboard_input_win.h"
 #include "shell/frame/error_boxes_win.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/frame/menu_bar_win.h"
@@ -44,6 +45,9 @@ void pump_until_quit() {
 }
 
 DWORD WINAPI pause_thread(LPVOID) {
+  // No program thread is stopped inside a step of a read or key wait, which
+  // would leave every typed key waiting for the keyboard lock while paused.
+  std::lock_guard<std::mutex> keys(keyboard_lock());
   ChildRecord* r = child_record(active_child());
   if (r != nullptr) {
     r->text_lock.lock();

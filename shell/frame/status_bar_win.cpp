@@ -112,7 +112,7 @@ LRESULT CALLBACK status_bar_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpar
         std::lock_guard<std::mutex> lock(g_message_lock);
         text = g_pending_message;
       }
-      show_status_message(text.c_str());
+      if (g_message_pane != nullptr) SetWindowTextA(g_message_pane, text.c_str());
       return 0;
     }
     case kReplacePrefix: {
@@ -171,11 +171,13 @@ void show_state_word(int state) {
 
 void show_status_message(const char* text) {
   if (g_message_pane == nullptr) return;
+  {
+    // Also on the GUI thread: a change posted earlier by another thread and
+    // carried out later must show this newer text, not its own.
+    std::lock_guard<std::mutex> lock(g_message_lock);
+    g_pending_message = text != nullptr ? text : "";
+  }
   if (!on_gui_thread()) {
-    {
-      std::lock_guard<std::mutex> lock(g_message_lock);
-      g_pending_message = text != nullptr ? text : "";
-    }
     PostMessageA(shell_state().status_bar, kShowMessage, 0, 0);
     return;
   }

@@ -11,6 +11,7 @@
 #include "runtime/units.h"
 #include "shell/child/child_record_win.h"
 #include "shell/child/keyboard_input_win.h"
+#include "shell/child/line_editor.h"
 #include "shell/child/text_output_win.h"
 #include "shell/frame/shell_texts.h"
 #include "shell/startup/shell_state_win.h"
@@ -87,7 +88,15 @@ bool WindowConsole::write(const rt::UnitConnection& c, std::string_view bytes) {
 rt::DeviceRead WindowConsole::read_line(const rt::UnitConnection& c, std::string& line) {
   const int window = window_for(c);
   if (window == kNoWindow || !prepare_window(c, window)) return rt::DeviceRead::kError;
-  return read_window_line(window, line) ? rt::DeviceRead::kOk : rt::DeviceRead::kError;
+  // The typed line starts after what was written to the window, as it
+  // would after a text call.
+  complete_window_lines(window);
+  char buffer[kLineCapacity];
+  const std::int32_t n = Read(buffer, kLineCapacity, window);
+  if (n < 0) return rt::DeviceRead::kError;
+  line.assign(buffer, static_cast<std::size_t>(n));
+  Write("\r\n", 2, window, 0);  // the line end typed, which the editor does not echo
+  return rt::DeviceRead::kOk;
 }
 
 void WindowConsole::disconnect(rt::UnitConnection& c, bool keep) {
@@ -144,12 +153,15 @@ void install_window_console() {
   rt::set_console_device(&g_console);
 }
 
-void complete_active_window_line() {
-  const int active = wggetactive();
+void complete_window_lines(int window) {
   const int d = default_window();
   rt::complete_pending_lines([&](const rt::UnitConnection& c) {
-    return c.window_unit ? c.window == active : (is_console(c) && active == d);
+    return c.window_unit ? c.window == window : (is_console(c) && window == d);
   });
+}
+
+void complete_active_window_line() {
+  complete_window_lines(wggetactive());
 }
 
 }  // namespace shell

@@ -23,6 +23,8 @@ void install_window_console();
 // Completes the pending line end of the unit shown in the calling thread's
 // active window (before text calls that use the text position).
 void complete_active_window_line();
+// The same for the units shown in window `window` (before a read from it).
+void complete_window_lines(int window);
 
 // The window a console or window unit shows its records in.
 int window_for(const rt::UnitConnection& connection);

@@ -1,0 +1,36 @@
+// The input-pending state: the reads and key waits now waiting for the
+// user. The status bar and the Input item name the newest of them; when it
+// ends, the one before it is named again.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace shell {
+
+class PendingInputs {
+ public:
+  struct Entry {
+    int id;
+    std::string text;  // the status text
+    int window;        // window number of the window waited on
+  };
+
+  // A wait on window `window` titled `title` begins; returns its id. Its
+  // status text is the input-pending text (replaceable by the program)
+  // followed by the title.
+  int add(std::string_view title, int window);
+  // The wait `id` ended (nothing when it is already gone).
+  void remove(int id);
+  // Window `window` is gone: every wait on it ends.
+  void remove_window(int window);
+  // The newest wait, or null when none is pending.
+  const Entry* current() const;
+
+ private:
+  std::vector<Entry> entries_;
+  int next_id_ = 1;
+};
+
+}  // namespace shell
