@@ -92,7 +92,7 @@ std::int32_t read_atom_block() {
   atoms.NATOM = 0;
   for (;;) {
     if (!is_hetatm_record(line) && !is_atom_record(line)) return kStatusDone;
-    if (atoms.NATOM == kAtomCapacity) return kStatusDone;
+    if (!room_for_another_atom()) return kStatusDone;
     store_atom();
     if (atoms.ATOM_B[atoms.NATOM] <= 0.0f) return kStatusZeroB;
     rt::IoOutcome outcome = read_line();
@@ -127,7 +127,7 @@ void open_files() {
 void READ_PDB(std::int32_t& ISTATUS) {
   ISTATUS = kStatusDone;
   record_buffer.LINE.fill(' ');
-  std::memset(residues.RES_RANK, 0, sizeof residues.RES_RANK);
+  residues.RES_RANK.fill(0);
 
   if (!rt::file_exists(IN_AND_OUT.INNAME.view())) {
     ISTATUS = kStatusNotFound;

@@ -61,7 +61,7 @@ std::string chain_line(int chain) {
       .text("Chain identifier of chain no.")
       .integer(chain, 3)
       .text(" : ")
-      .text(std::string_view(&chains.CHAIN_ID[chain], 1))
+      .text(chains.CHAIN_ID[chain])
       .str();
 }
 
@@ -82,7 +82,7 @@ std::string detail_line(int i) {
       .blanks(1)
       .text(std::string_view(residues.RES_NAME[i], 3))
       .blanks(2)
-      .text(std::string_view(&residues.RES_CHAIN[i], 1))
+      .text(residues.RES_CHAIN[i])
       .blanks(10)
       .integer(residues.RES_SEQ[i], 6)
       .blanks(10)
