@@ -109,7 +109,7 @@ std::int32_t read_atom_block() {
 void open_files() {
   rt::OpenRequest input;
   input.unit = kInputUnit;
-  input.file = IN_AND_OUT.INNAME.view();
+  input.file = input_file_to_read();
   input.status = rt::FileStatus::kOld;
   input.action = rt::Action::kRead;
   rt::open_unit(input).or_stop();
@@ -129,7 +129,7 @@ void READ_PDB(std::int32_t& ISTATUS) {
   record_buffer.LINE.fill(' ');
   residues.RES_RANK.fill(0);
 
-  if (!rt::file_exists(IN_AND_OUT.INNAME.view())) {
+  if (!rt::file_exists(input_file_to_read())) {
     ISTATUS = kStatusNotFound;
     return;
   }
