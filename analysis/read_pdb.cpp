@@ -55,9 +55,7 @@ std::int32_t scan_header() {
     const rt::IoOutcome outcome = read_line();
     if (outcome != rt::IoOutcome::kOk) return status_of(outcome);
     if (is_end_record(line)) return kStatusNoAtoms;
-    if (is_title_record(line)) {
-      write_to_file_and_screen(title_line(line, record_buffer.LINELEN));
-    }
+    if (is_title_record(line)) write_title_line(line, record_buffer.LINELEN);
   }
   return kStatusDone;
 }
@@ -113,13 +111,7 @@ void open_files() {
   input.status = rt::FileStatus::kOld;
   input.action = rt::Action::kRead;
   rt::open_unit(input).or_stop();
-
-  rt::OpenRequest report;
-  report.unit = kReportUnit;
-  report.file = IN_AND_OUT.OUTNAME.view();
-  report.status = rt::FileStatus::kUnknown;
-  rt::open_unit(report).or_stop();
-  note_report_file_written(true);
+  open_report_file();
 }
 
 }  // namespace
@@ -128,6 +120,7 @@ void READ_PDB(std::int32_t& ISTATUS) {
   ISTATUS = kStatusDone;
   record_buffer.LINE.fill(' ');
   residues.RES_RANK.fill(0);
+  forget_titles();
 
   if (!rt::file_exists(input_file_to_read())) {
     ISTATUS = kStatusNotFound;
