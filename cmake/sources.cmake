@@ -16,6 +16,7 @@ set(BVRANK_ANALYSIS_SOURCES
   analysis/pdb_record.cpp
   analysis/read_pdb.cpp
   analysis/report.cpp
+  analysis/residue_figures.cpp
   analysis/residue_stats.cpp
   analysis/save_copy.cpp
   analysis/tables.cpp
