@@ -23,6 +23,17 @@ set(BVRANK_ANALYSIS_SOURCES
   analysis/view_preparation.cpp
 )
 
+# mmCIF and gzipped input: gemmi and zlib in the native build, and the
+# variant that reads PDB files only where they are missing (MinGW).
+set(BVRANK_STRUCTURE_FILE_SOURCES
+  analysis/file_text.cpp
+  analysis/mmcif_atoms.cpp
+  analysis/structure_files.cpp
+)
+set(BVRANK_NO_STRUCTURE_FILE_SOURCES
+  analysis/structure_files_absent.cpp
+)
+
 set(BVRANK_HEADLESS_GRAPHICS_SOURCES
   cli/headless_graphics.cpp
 )
