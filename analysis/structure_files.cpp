@@ -78,6 +78,7 @@ std::int32_t analyse_mmcif_file(std::string& detail) {
 }
 
 std::int32_t analyse_gzipped_pdb_file(std::string& detail) {
+  forget_titles();
   const std::string path = input_path();
   if (!rt::file_exists(path)) return kStatusNotFound;
   std::string text;

@@ -38,6 +38,14 @@ set(BVRANK_HEADLESS_GRAPHICS_SOURCES
   cli/headless_graphics.cpp
 )
 
+# The command-line front end: its parts (tested), then its entry.
+set(BVRANK_CLI_CORE_SOURCES
+  cli/analyse_input.cpp
+  cli/input_names.cpp
+  cli/options.cpp
+  cli/row_output.cpp
+  cli/svg_profile.cpp
+)
 set(BVRANK_CLI_SOURCES
   cli/main.cpp
 )
