@@ -9,9 +9,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <system_error>
 
 namespace bvrank {
 namespace {
@@ -54,6 +56,11 @@ bool read_gzip(const std::string& path, std::string& text, std::string& error) {
 }
 
 bool read_plain(const std::string& path, std::string& text, std::string& error) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    error = "cannot read: it is a directory";
+    return false;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     error = std::string("cannot open: ") + std::strerror(errno);

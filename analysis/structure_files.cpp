@@ -88,6 +88,10 @@ std::int32_t analyse_gzipped_pdb_file(std::string& detail) {
     detail = "cannot hold the decompressed text: " + stand_in.error();
     return kStatusReadError;
   }
+  if (!rt::file_exists(stand_in.path())) {
+    detail = "cannot hold the decompressed text: " + stand_in.path() + " is not available";
+    return kStatusReadError;
+  }
   read_input_from(stand_in.path());
   std::int32_t status = kStatusDone;
   READ_PDB(status);

@@ -30,9 +30,10 @@ nlohmann::ordered_json number(const std::string& text) {
   return value;
 }
 
-std::string without_leading_blanks(const std::string& text) {
+std::string without_surrounding_blanks(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
-  return first == std::string::npos ? std::string() : text.substr(first);
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 nlohmann::ordered_json optional_number(const std::optional<float>& value) {
@@ -75,8 +76,10 @@ std::string tsv_rows(const FileResult& result) {
 
 std::string json_line(const FileResult& result) {
   nlohmann::ordered_json object = {{"file", result.file}, {"status", result.ok ? "ok" : "failed"}};
-  if (!result.ok) object["message"] = without_leading_blanks(result.message);
-  object["titles"] = result.titles;
+  if (!result.ok) object["message"] = without_surrounding_blanks(result.message);
+  nlohmann::ordered_json titles = nlohmann::ordered_json::array();
+  for (const std::string& t : result.titles) titles.push_back(without_surrounding_blanks(t));
+  object["titles"] = titles;
   nlohmann::ordered_json chains = nlohmann::ordered_json::array();
   for (const ChainFigures& chain : result.chains) {
     nlohmann::ordered_json residues = nlohmann::ordered_json::array();

@@ -18,8 +18,8 @@ std::string tsv_header();
 std::string tsv_rows(const FileResult& result);
 
 // One JSON object on one line, ended by a line feed: file, status ("ok" or
-// "failed"), message (failures only), titles and chains with their
-// residues. Bytes that are not UTF-8 are replaced, so the line is always
+// "failed"), message (failures only), titles (without surrounding blanks)
+// and chains with their residues. Bytes that are not UTF-8 are replaced, so the line is always
 // valid JSON.
 std::string json_line(const FileResult& result);
 

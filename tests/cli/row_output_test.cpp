@@ -12,7 +12,7 @@ FileResult two_residues(const std::string& file) {
   FileResult r;
   r.file = file;
   r.ok = true;
-  r.titles = {"A TITLE"};
+  r.titles = {"    A TITLE   "};
   bvrank::ChainFigures chain;
   chain.number = 3;
   chain.id = "AB";

@@ -1,5 +1,5 @@
 // Reading whole input files, plain and gzipped: a gzip file that ends early
-// or is not gzip at all is an error, never a shorter text.
+// or is not gzip at all, or a directory, is an error, never a shorter text.
 #include "analysis/file_text.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +59,8 @@ TEST(FileText, BrokenGzipFilesAreErrors) {
   std::string got, error;
   EXPECT_FALSE(read_file_text(dir.file("absent.cif.gz"), got, error));
   EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
+  EXPECT_FALSE(read_file_text(dir.path(), got, error));
+  EXPECT_NE(error.find("directory"), std::string::npos) << error;
 }
 
 }  // namespace
