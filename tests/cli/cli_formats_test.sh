@@ -116,6 +116,11 @@ check "--plot: drawn, not blank ($mean)" awk -v m="$mean" 'BEGIN { exit !(m > 0.
 check "--plot naming an input: exit 2" test $? -eq 2
 check "--plot naming an input: input intact" cmp -s pept.pdb "$data/pept.pdb"
 
+# Output that cannot be written is an error, not a success.
+"$cli" --format tsv pept.pdb >/dev/full 2>full.err
+check "full standard output: exit 2" test $? -eq 2
+check "full standard output: says so" grep -q "cannot write standard output" full.err
+
 # Bad input: a clear message, exit 1 or 2, nothing written.
 zcat 1hpv.cif.gz >1hpv.cif
 head -c 20000 1hpv.cif.gz >trunc.cif.gz
