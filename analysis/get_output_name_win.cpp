@@ -36,7 +36,7 @@ void propose_name() {
     g_save_buffer_ready = true;
   }
   const int n = IN_AND_OUT_LEN.OUTLEN > 4 ? IN_AND_OUT_LEN.OUTLEN - 4 : 0;
-  std::memcpy(g_save_buffer, IN_AND_OUT.OUTNAME.chars, static_cast<std::size_t>(n));
+  std::memcpy(g_save_buffer, IN_AND_OUT.OUTNAME.data(), static_cast<std::size_t>(n));
   g_save_buffer[n] = '\0';
   g_save_buffer[n + 1] = '\0';
 }

@@ -2,6 +2,8 @@
 // the command-line front end.
 #include "analysis/input_file.h"
 
+#include <utility>
+
 #include "analysis/common_blocks.h"
 #include "analysis/read_pdb.h"
 #include "runtime/units.h"
@@ -10,10 +12,11 @@ namespace bvrank {
 namespace {
 
 bool g_report_written = false;
+std::string g_stand_in;
 
-void store_path(rt::FixedText<kPathLength>& field, std::string_view path) {
+void store_path(PathField& field, std::string_view path) {
   field.assign(path);
-  if (path.size() < static_cast<std::size_t>(kPathLength)) field.at(path.size() + 1) = '\0';
+  if (path.size() < field.size()) field.at(path.size() + 1) = '\0';
 }
 
 }  // namespace
@@ -30,6 +33,25 @@ bool set_input_name(std::string_view path) {
   IN_AND_OUT_LEN.INLEN = static_cast<std::int32_t>(n);
   IN_AND_OUT_LEN.OUTLEN = static_cast<std::int32_t>(n);
   return true;
+}
+
+bool set_input_and_report_names(std::string_view input, std::string_view report) {
+  IN_AND_OUT.INNAME.fill(' ');
+  IN_AND_OUT.OUTNAME.fill(' ');
+  if (input.empty() || report.empty()) return false;
+  store_path(IN_AND_OUT.INNAME, input);
+  store_path(IN_AND_OUT.OUTNAME, report);
+  IN_AND_OUT_LEN.INLEN = static_cast<std::int32_t>(input.size());
+  IN_AND_OUT_LEN.OUTLEN = static_cast<std::int32_t>(report.size());
+  return true;
+}
+
+std::string input_file_to_read() {
+  return g_stand_in.empty() ? rt::file_name_text(IN_AND_OUT.INNAME.view()) : g_stand_in;
+}
+
+void read_input_from(std::string stand_in) {
+  g_stand_in = std::move(stand_in);
 }
 
 bool has_pdb_extension() {

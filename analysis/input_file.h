@@ -15,6 +15,17 @@ namespace bvrank {
 // longer than 100 characters.
 bool set_input_name(std::string_view path);
 
+// Sets INNAME/INLEN and OUTNAME/OUTLEN to the two paths, of any length (the
+// command-line front end, which names report files itself). False, names
+// left blank, for an empty path.
+bool set_input_and_report_names(std::string_view input, std::string_view report);
+
+// The file READ_PDB reads: INNAME, unless the front end has handed it a
+// file standing for INNAME (the decompressed text of a gzipped input);
+// INNAME stays the name shown and reported. Empty: read INNAME itself.
+std::string input_file_to_read();
+void read_input_from(std::string stand_in);
+
 // INNAME ends in exactly "pdb" or "PDB".
 bool has_pdb_extension();
 

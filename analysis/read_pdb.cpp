@@ -55,9 +55,7 @@ std::int32_t scan_header() {
     const rt::IoOutcome outcome = read_line();
     if (outcome != rt::IoOutcome::kOk) return status_of(outcome);
     if (is_end_record(line)) return kStatusNoAtoms;
-    if (is_title_record(line)) {
-      write_to_file_and_screen(title_line(line, record_buffer.LINELEN));
-    }
+    if (is_title_record(line)) write_title_line(line, record_buffer.LINELEN);
   }
   return kStatusDone;
 }
@@ -92,7 +90,7 @@ std::int32_t read_atom_block() {
   atoms.NATOM = 0;
   for (;;) {
     if (!is_hetatm_record(line) && !is_atom_record(line)) return kStatusDone;
-    if (atoms.NATOM == kAtomCapacity) return kStatusDone;
+    if (!room_for_another_atom()) return kStatusDone;
     store_atom();
     if (atoms.ATOM_B[atoms.NATOM] <= 0.0f) return kStatusZeroB;
     rt::IoOutcome outcome = read_line();
@@ -109,17 +107,11 @@ std::int32_t read_atom_block() {
 void open_files() {
   rt::OpenRequest input;
   input.unit = kInputUnit;
-  input.file = IN_AND_OUT.INNAME.view();
+  input.file = input_file_to_read();
   input.status = rt::FileStatus::kOld;
   input.action = rt::Action::kRead;
   rt::open_unit(input).or_stop();
-
-  rt::OpenRequest report;
-  report.unit = kReportUnit;
-  report.file = IN_AND_OUT.OUTNAME.view();
-  report.status = rt::FileStatus::kUnknown;
-  rt::open_unit(report).or_stop();
-  note_report_file_written(true);
+  open_report_file();
 }
 
 }  // namespace
@@ -127,9 +119,10 @@ void open_files() {
 void READ_PDB(std::int32_t& ISTATUS) {
   ISTATUS = kStatusDone;
   record_buffer.LINE.fill(' ');
-  std::memset(residues.RES_RANK, 0, sizeof residues.RES_RANK);
+  residues.RES_RANK.fill(0);
+  forget_titles();
 
-  if (!rt::file_exists(IN_AND_OUT.INNAME.view())) {
+  if (!rt::file_exists(input_file_to_read())) {
     ISTATUS = kStatusNotFound;
     return;
   }

@@ -4,15 +4,20 @@
 #include "analysis/report.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "analysis/common_blocks.h"
+#include "analysis/input_file.h"
 #include "analysis/tables.h"
 #include "runtime/field_write.h"
 #include "runtime/units.h"
 
 namespace bvrank {
 namespace {
+
+bool g_report_enabled = true;
+std::vector<std::string> g_titles;
 
 void to_screen(std::string_view line) {
   rt::write_console(line).or_stop();
@@ -22,6 +27,8 @@ void to_file(std::string_view line) {
 }
 
 using Sink = void (*)(std::string_view);
+
+constexpr std::string_view kTitlePrefix = "Title: ";
 
 // One chain block: an empty line, the chain line, the header line, then
 // the detail lines of ranks 1 up to `rank_limit`.
@@ -51,7 +58,7 @@ std::string input_path_line() {
 
 std::string title_line(std::string_view title_record, int record_length) {
   const int last = std::min(record_length, 80);
-  std::string line = "Title: ";
+  std::string line(kTitlePrefix);
   if (last > 6) line.append(title_record.substr(6, static_cast<std::size_t>(last - 6)));
   return line;
 }
@@ -61,7 +68,7 @@ std::string chain_line(int chain) {
       .text("Chain identifier of chain no.")
       .integer(chain, 3)
       .text(" : ")
-      .text(std::string_view(&chains.CHAIN_ID[chain], 1))
+      .text(chains.CHAIN_ID[chain])
       .str();
 }
 
@@ -82,7 +89,7 @@ std::string detail_line(int i) {
       .blanks(1)
       .text(std::string_view(residues.RES_NAME[i], 3))
       .blanks(2)
-      .text(std::string_view(&residues.RES_CHAIN[i], 1))
+      .text(residues.RES_CHAIN[i])
       .blanks(10)
       .integer(residues.RES_SEQ[i], 6)
       .blanks(10)
@@ -92,18 +99,69 @@ std::string detail_line(int i) {
       .str();
 }
 
+void set_report_enabled(bool enabled) {
+  g_report_enabled = enabled;
+}
+
+bool report_enabled() {
+  return g_report_enabled;
+}
+
+void open_report_file() {
+  if (!g_report_enabled) return;
+  rt::OpenRequest report;
+  report.unit = kReportUnit;
+  report.file = IN_AND_OUT.OUTNAME.view();
+  report.status = rt::FileStatus::kUnknown;
+  rt::open_unit(report).or_stop();
+  note_report_file_written(true);
+}
+
 void write_to_file_and_screen(const std::string& line) {
+  if (!g_report_enabled) return;
   to_file(line);
   to_screen(line);
 }
 
+const std::vector<std::string>& titles() {
+  return g_titles;
+}
+
+void forget_titles() {
+  g_titles.clear();
+}
+
+void keep_title(std::string text) {
+  g_titles.push_back(std::move(text));
+}
+
+void write_title_line(std::string_view title_record, int record_length) {
+  const std::string line = title_line(title_record, record_length);
+  keep_title(line.substr(kTitlePrefix.size()));
+  write_to_file_and_screen(line);
+}
+
 void write_screen_report() {
+  if (!g_report_enabled) return;
   to_screen(kNoteLine);
   for (int c = 1; c <= chains.NCHAIN; ++c) write_chain_block(c, kScreenRanks, to_screen);
 }
 
 void write_file_report() {
+  if (!g_report_enabled) return;
   for (int c = 1; c <= chains.NCHAIN; ++c) write_chain_block(c, residues.NRES, to_file);
+}
+
+void write_report_of_loaded_tables() {
+  if (!g_report_enabled) return;
+  open_report_file();
+  write_to_file_and_screen(input_path_line());
+  for (const std::string& title : g_titles) {
+    write_to_file_and_screen(std::string(kTitlePrefix) + title);
+  }
+  write_screen_report();
+  write_file_report();
+  rt::close_unit(kReportUnit, rt::CloseStatus::kKeep).or_stop();
 }
 
 }  // namespace bvrank

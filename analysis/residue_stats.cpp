@@ -23,6 +23,7 @@ void start_residue(int j, int k) {
 }  // namespace
 
 void average_residues() {
+  make_room_for_residues(atoms.NATOM);
   int j = 0;
   int k = 1;
   while (k <= atoms.NATOM) {
@@ -35,6 +36,7 @@ void average_residues() {
       ++count;
       ++k;
     }
+    residues.RES_NATOM[j] = count;
     residues.RES_BAVG[j] = static_cast<float>(sum / count);
   }
   residues.NRES = j;
@@ -43,7 +45,7 @@ void average_residues() {
 void divide_chains() {
   int i = 0;
   chains.NCHAIN = 0;
-  while (chains.NCHAIN < kChainCapacity && i < residues.NRES) {
+  while (i < residues.NRES && room_for_chain(chains.NCHAIN + 1)) {
     const int c = ++chains.NCHAIN;
     ++i;
     chains.CHAIN_ID[c] = residues.RES_CHAIN[i];

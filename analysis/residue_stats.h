@@ -10,7 +10,8 @@ namespace bvrank {
 void average_residues();
 
 // A chain is a maximal run of residues with the same chain identifier; at
-// most kChainCapacity chains are formed, later residues belong to none.
+// most kChainCapacity chains are formed (unless the limits are lifted),
+// later residues belong to none.
 void divide_chains();
 
 // Ranks each chain's residues by average, highest first; of equal averages

@@ -16,16 +16,36 @@ set(BVRANK_ANALYSIS_SOURCES
   analysis/pdb_record.cpp
   analysis/read_pdb.cpp
   analysis/report.cpp
+  analysis/residue_figures.cpp
   analysis/residue_stats.cpp
   analysis/save_copy.cpp
   analysis/tables.cpp
   analysis/view_preparation.cpp
 )
 
+# mmCIF and gzipped input: gemmi and zlib in the native build, and the
+# variant that reads PDB files only where they are missing (MinGW).
+set(BVRANK_STRUCTURE_FILE_SOURCES
+  analysis/file_text.cpp
+  analysis/mmcif_atoms.cpp
+  analysis/structure_files.cpp
+)
+set(BVRANK_NO_STRUCTURE_FILE_SOURCES
+  analysis/structure_files_absent.cpp
+)
+
 set(BVRANK_HEADLESS_GRAPHICS_SOURCES
   cli/headless_graphics.cpp
 )
 
+# The command-line front end: its parts (tested), then its entry.
+set(BVRANK_CLI_CORE_SOURCES
+  cli/analyse_input.cpp
+  cli/input_names.cpp
+  cli/options.cpp
+  cli/row_output.cpp
+  cli/svg_profile.cpp
+)
 set(BVRANK_CLI_SOURCES
   cli/main.cpp
 )

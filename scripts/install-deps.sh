@@ -5,7 +5,9 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  libgtest-dev googletest libbenchmark-dev gemmi-dev
+  libgtest-dev googletest libbenchmark-dev
+  gemmi-dev tao-pegtl-dev zlib1g-dev libcli11-dev nlohmann-json3-dev
+  python3 python3-gemmi librsvg2-bin
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 fonts-wine fonts-liberation

@@ -34,6 +34,21 @@ TEST(InputName, HundredCharactersFillTheFieldWithoutNul) {
   EXPECT_FALSE(set_input_name(path + "x"));
 }
 
+TEST(InputName, FrontEndNamesOfAnyLengthAreHeldWhole) {
+  const std::string dir = "/" + std::string(150, 'd') + "/";
+  ASSERT_TRUE(set_input_and_report_names(dir + "1abc.cif.gz", dir + "1abc.out"));
+  EXPECT_EQ(IN_AND_OUT.INNAME.view(), dir + "1abc.cif.gz");
+  EXPECT_EQ(IN_AND_OUT.OUTNAME.view(), dir + "1abc.out");
+  EXPECT_EQ(IN_AND_OUT_LEN.INLEN, 163);
+  EXPECT_EQ(IN_AND_OUT_LEN.OUTLEN, 160);
+  EXPECT_EQ(status_message(kStatusNotFound).text, " File not found : " + dir + "1abc.cif.gz");
+
+  // A short name afterwards gives back the 100-character field with its NUL.
+  ASSERT_TRUE(set_input_and_report_names("a.cif", "a.out"));
+  EXPECT_EQ(IN_AND_OUT.INNAME.view(), std::string("a.cif\0", 6) + std::string(94, ' '));
+  EXPECT_FALSE(set_input_and_report_names("", "a.out"));
+}
+
 TEST(StatusMessages, TextsAndCaptions) {
   set_input_name("C:\\d\\x.pdb");
   EXPECT_EQ(status_message(kStatusNotFound).text, " File not found : C:\\d\\x.pdb");

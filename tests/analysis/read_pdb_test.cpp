@@ -145,7 +145,7 @@ TEST_F(ReadPdbTest, FieldColumns) {
   EXPECT_EQ(std::string(atoms.ATOM_NAME[1], 4), " OG1");
   EXPECT_EQ(atoms.ATOM_ALTLOC[1], 'B');
   EXPECT_EQ(std::string(atoms.ATOM_RESNAME[1], 3), "THR");
-  EXPECT_EQ(atoms.ATOM_CHAIN[1], 'C');
+  EXPECT_EQ(atoms.ATOM_CHAIN[1], "C");
   EXPECT_EQ(atoms.ATOM_RESSEQ[1], 1001);
   EXPECT_EQ(atoms.ATOM_B[1], 15.2f);
   EXPECT_EQ(atoms.ATOM_ELEMENT[1], 'O');
@@ -185,6 +185,12 @@ TEST_F(ReadPdbTest, AtomLimitEndsTheBlockAtTenThousand) {
   EXPECT_EQ(r.status, kStatusDone);  // the 10001st atom (with B 0) is never read
   EXPECT_EQ(atoms.NATOM, kAtomCapacity);
   EXPECT_EQ(residues.NRES, kAtomCapacity);  // more than 5000 residues are all kept
+
+  lift_table_limits(true);  // --all: the 10001st atom is read, and its B of 0 ends the call
+  const auto lifted = run(text);
+  lift_table_limits(false);
+  EXPECT_EQ(lifted.status, kStatusZeroB);
+  EXPECT_EQ(atoms.NATOM, kAtomCapacity + 1);
 }
 
 TEST_F(ReadPdbTest, ConversionErrorStopsTheProgram) {

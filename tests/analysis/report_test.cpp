@@ -77,6 +77,31 @@ TEST_F(ReportTest, LineLayouts) {
   EXPECT_EQ(title_line(title, 95), "Title: " + title.substr(6, 74));
   EXPECT_EQ(title_line("TITLE ", 6), "Title: ");
   EXPECT_EQ(title_line("TITLE  X", 8), "Title:  X");
+
+  chains.CHAIN_ID[10] = "AAA";  // an mmCIF chain name is written whole
+  residues.RES_CHAIN[1] = "AAA";
+  EXPECT_EQ(chain_line(10), "Chain identifier of chain no. 10 : AAA");
+  EXPECT_EQ(detail_line(1).substr(0, 9), " HOH  AAA");
+}
+
+TEST_F(ReportTest, WithoutReportTheAnalysisWritesNothingAndKeepsTitles) {
+  set_report_enabled(false);
+  const auto r = run(lines({"TITLE     FIRST", "TITLE    2 SECOND  ", atom(7, 'A', 12.5), "END"}));
+  set_report_enabled(true);
+  EXPECT_EQ(r.status, kStatusDone);
+  EXPECT_TRUE(r.screen.empty());
+  EXPECT_FALSE(r.report_exists);
+  EXPECT_EQ(residues.RES_RANK[1], 1);
+  EXPECT_EQ(titles(), (std::vector<std::string>{"    FIRST", "   2 SECOND  "}));
+
+  // A failure after the titles leaves nothing either; a new call forgets them.
+  set_report_enabled(false);
+  const auto zero = run(lines({"TITLE     Z", atom(7, 'A', 0.0), "END"}));
+  set_report_enabled(true);
+  EXPECT_EQ(zero.status, kStatusZeroB);
+  EXPECT_TRUE(zero.screen.empty());
+  EXPECT_FALSE(zero.report_exists);
+  EXPECT_EQ(titles(), std::vector<std::string>{"    Z"});
 }
 
 }  // namespace

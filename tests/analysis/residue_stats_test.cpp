@@ -32,7 +32,7 @@ void load_atoms(const std::vector<A>& list) {
     atoms.ATOM_B[k] = a.b;
     std::memcpy(atoms.ATOM_RESNAME[k], a.name, 3);
   }
-  std::memset(residues.RES_RANK, 0, sizeof residues.RES_RANK);
+  residues.RES_RANK.fill(0);
 }
 
 TEST(Averaging, RunsOfEqualSequenceNumbers) {
@@ -48,7 +48,7 @@ TEST(Averaging, NameAndChainFromTheFirstAtom) {
   load_atoms({{10, 'A', 10, "GLY"}, {10, 'B', 20, "SER"}});
   average_residues();
   ASSERT_EQ(residues.NRES, 1);
-  EXPECT_EQ(residues.RES_CHAIN[1], 'A');
+  EXPECT_EQ(residues.RES_CHAIN[1], "A");
   EXPECT_EQ(std::string(residues.RES_NAME[1], 3), "GLY");
   EXPECT_EQ(residues.RES_BAVG[1], 15.0f);
 }
@@ -65,7 +65,7 @@ TEST(Chains, RunsOfIdentifiersUpToTen) {
   average_residues();
   divide_chains();
   ASSERT_EQ(chains.NCHAIN, 4);  // A, B, A: a returning identifier starts a new chain
-  EXPECT_EQ(chains.CHAIN_ID[3], 'A');
+  EXPECT_EQ(chains.CHAIN_ID[3], "A");
   EXPECT_EQ(chains.CHAIN_FIRST[4], 4);
   EXPECT_EQ(chains.CHAIN_LAST[4], 4);  // a final chain of one residue
 
@@ -77,6 +77,29 @@ TEST(Chains, RunsOfIdentifiersUpToTen) {
   EXPECT_EQ(residues.RES_RANK[11], 0);  // the 11th chain is not ranked
   EXPECT_GT(residues.RES_BAVG[11], 0.0f);
   EXPECT_EQ(residues.RES_RANK[10], 1);
+}
+
+TEST(Chains, LiftedLimitsGrowTheTablesForEveryAtomAndChain) {
+  lift_table_limits(true);
+  const int n = kAtomCapacity + 5000;  // one-atom residues in 12 chains named "C0".."C11"
+  atoms.NATOM = 0;
+  for (int k = 1; k <= n; ++k) {
+    ASSERT_TRUE(room_for_another_atom());
+    atoms.NATOM = k;
+    atoms.ATOM_RESSEQ[k] = k;
+    atoms.ATOM_CHAIN[k] = "C" + std::to_string((k - 1) * 12 / n);
+    atoms.ATOM_B[k] = static_cast<float>(k % 7 + 1);
+    std::memcpy(atoms.ATOM_RESNAME[k], "ALA", 3);
+  }
+  residues.RES_RANK.fill(0);
+  analyse_residues();
+  lift_table_limits(false);
+  ASSERT_EQ(residues.NRES, n);
+  ASSERT_EQ(chains.NCHAIN, 12);
+  EXPECT_EQ(chains.CHAIN_ID[12], "C11");
+  EXPECT_EQ(chains.CHAIN_LAST[12], n);
+  for (int i = 1; i <= n; ++i) ASSERT_GT(residues.RES_RANK[i], 0) << i;
+  EXPECT_FALSE(room_for_chain(kChainCapacity + 1));  // the limits hold again
 }
 
 TEST(Ranking, HighestFirstTiesByPositionRanksRestartPerChain) {
