@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  libgtest-dev googletest libbenchmark-dev gemmi-dev
+  libgtest-dev googletest libbenchmark-dev gemmi-dev python3-gemmi
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 fonts-wine fonts-liberation
