@@ -70,9 +70,9 @@ TEST(EndOfRun, RunTimeErrorThenPromptWhoseEnterAnswersNoAndTheFrameStaysUsable) 
   ASSERT_TRUE(send_command(s.frame(), kCmdStatusBar));
   EXPECT_TRUE(IsWindowVisible(bar));
   EXPECT_EQ(status_word(s.frame()), "Finished");
-  // A greyed program command does nothing (it returns without a dialog).
-  EXPECT_TRUE(send_command(s.frame(), kCmdOpenInput, 2000));
-  EXPECT_TRUE(dialogs_of(s.pid()).empty());
+  // (That a greyed item cannot be chosen is the shell's MenuChoice test:
+  // here the ended analysis still holds the program, which ignores its
+  // commands anyway.)
 
   PostMessageA(s.frame(), WM_CLOSE, 0, 0);
   EXPECT_NE(s.process().wait_exit(kPatience), static_cast<DWORD>(STILL_ACTIVE))
