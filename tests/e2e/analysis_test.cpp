@@ -13,23 +13,15 @@ namespace {
 
 using namespace driver;
 
-// Waits until `path` holds `expected` (it grows while the analysis writes).
-bool wait_for_content(const std::string& path, const std::string& expected) {
-  return wait_until([&] { return read_file(path) == expected; }, kPatience);
-}
-
 TEST(Analysis, FirstDialogChoiceWritesTheReportBesideTheInputAndShowsIt) {
   Session s;
   ASSERT_TRUE(s.ready()) << s.describe();
   const std::string input = s.copy_data("1hpv.pdb");
   ASSERT_TRUE(choose_file(s.first_dialog(), input));
 
-  const std::string report = s.file("1hpv.out");
-  const std::string expected = fixtures::expected_report("1hpv.pdb", input);
-  wait_for_content(report, expected);
-  EXPECT_EQ(read_file(report), expected);
-  // A successful analysis ends without a message.
-  EXPECT_EQ(wait_for_message_box(s.pid(), 300), nullptr);
+  ASSERT_TRUE(s.wait_program_idle()) << s.describe();
+  EXPECT_EQ(read_file(s.file("1hpv.out")), fixtures::expected_report("1hpv.pdb", input));
+  EXPECT_TRUE(dialogs_of(s.pid()).empty()) << "a successful analysis ends without a message";
 
   // Black text on a white window.
   const std::vector<HWND> children = child_windows(s.frame());
@@ -85,8 +77,8 @@ TEST(Analysis, SecondOpenDeletesTheFirstReportEvenWhenCancelled) {
   const std::string input = s.copy_data("1hpv.pdb");
   ASSERT_TRUE(choose_file(s.first_dialog(), input));
   const std::string report = s.file("1hpv.out");
-  ASSERT_TRUE(wait_for_content(report, fixtures::expected_report("1hpv.pdb", input)));
-  ASSERT_TRUE(wait_closed(report, kPatience));
+  ASSERT_TRUE(s.wait_program_idle()) << s.describe();
+  ASSERT_EQ(read_file(report), fixtures::expected_report("1hpv.pdb", input));
 
   HWND dialog = s.open_dialog_from_menu();
   ASSERT_NE(dialog, nullptr);

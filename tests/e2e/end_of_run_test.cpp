@@ -110,8 +110,9 @@ TEST(EndOfRun, YesAfterAnErrorInAMenuStartedAnalysisEndsWithExitCode1) {
 std::string analyse_pept(Session& s) {
   const std::string input = s.copy_data("pept.pdb");
   EXPECT_TRUE(choose_file(s.first_dialog(), input));
+  EXPECT_TRUE(s.wait_program_idle()) << s.describe();
   const std::string expected = fixtures::expected_report("pept.pdb", input);
-  EXPECT_TRUE(wait_until([&] { return read_file(s.file("pept.out")) == expected; }, kPatience));
+  EXPECT_EQ(read_file(s.file("pept.out")), expected);
   return expected;
 }
 

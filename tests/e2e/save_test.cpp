@@ -1,6 +1,6 @@
 // "&Save Output File": the Save dialog proposes the report's path without
 // its extension, OK copies the report into the ".txt" file and deletes the
-// report; with no report left a Save changes no file.
+// report; with no report left a Save says so and changes no file.
 #include <gtest/gtest.h>
 
 #include "e2e/driver.h"
@@ -9,6 +9,23 @@
 namespace {
 
 using namespace driver;
+
+const char kNoReport[] = " No report to save: open an input file first.";
+
+// Waits for the Save command's message box, checks it, answers it and waits
+// until the command has ended: no dialog follows and nothing else shows.
+void answer_save_message(Session& s, const std::string& text) {
+  HWND box = wait_for_message_box(s.pid(), kPatience);
+  ASSERT_NE(box, nullptr) << s.describe();
+  EXPECT_EQ(owner_of(box), s.frame());
+  EXPECT_EQ(window_text(box), "Save Output File");
+  EXPECT_EQ(message_box_text(box), text);
+  EXPECT_EQ(dialogs_of(s.pid()).size(), 1u) << "no Save dialog with it";
+  press(box, IDOK);
+  ASSERT_TRUE(wait_gone(box, kPatience));
+  ASSERT_TRUE(sync_with(s.frame()));
+  EXPECT_TRUE(dialogs_of(s.pid()).empty());
+}
 
 // A session whose first dialog analysed <dir>\data\1hpv.pdb. The input lies
 // in a folder of its own, not the program's working directory, so the Save
@@ -22,8 +39,8 @@ class SaveTest : public ::testing::Test {
     ASSERT_TRUE(write_file(input, read_file(data_file("1hpv.pdb"))));
     expected = fixtures::expected_report("1hpv.pdb", input);
     ASSERT_TRUE(choose_file(s.first_dialog(), input));
-    ASSERT_TRUE(wait_until([&] { return read_file(report) == expected; }, kPatience));
-    ASSERT_TRUE(wait_closed(report, kPatience));
+    ASSERT_TRUE(s.wait_program_idle()) << s.describe();
+    ASSERT_EQ(read_file(report), expected);
   }
 
   HWND open_save_dialog() { return s.dialog_from_menu(kCmdSaveOutput, "Open Output File"); }
@@ -82,13 +99,7 @@ TEST_F(SaveTest, SecondSaveHasNoReportAndLeavesTheSavedFileAlone) {
   ASSERT_EQ(read_file(saved), expected);
 
   post_command(s.frame(), kCmdSaveOutput);
-  HWND box = wait_for_message_box(s.pid(), kPatience);
-  ASSERT_NE(box, nullptr) << "the program says there is nothing to save";
-  EXPECT_EQ(owner_of(box), s.frame());
-  EXPECT_EQ(wait_for_dialog(s.pid(), "Open Output File", 0), nullptr) << "no Save dialog";
-  press(box, IDOK);
-  ASSERT_TRUE(wait_gone(box, kPatience));
-  ASSERT_TRUE(sync_with(s.frame()));
+  answer_save_message(s, kNoReport);
   EXPECT_EQ(read_file(saved), expected);
   EXPECT_FALSE(file_exists(report)) << "no empty report is made";
 }
