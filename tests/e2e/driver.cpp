@@ -346,6 +346,10 @@ void press_enter(HWND dialog) {
   PostMessageA(target, WM_KEYUP, VK_RETURN, down | 0xC0000000);
 }
 
+void type_char(HWND window, char c) {
+  PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
 std::string file_name_field(HWND dialog) {
   HWND edit = file_name_edit(dialog);
   return edit == nullptr ? std::string() : window_text(edit);

@@ -119,6 +119,9 @@ void press(HWND dialog, int id);
 HWND focus_of(HWND window);
 // Presses Enter in a dialog: the key goes to the control that has the focus.
 void press_enter(HWND dialog);
+// Types into `window` the character a key press gives once translated
+// (Ctrl+S gives 0x13, Escape 0x1B), as the keyboard delivers it.
+void type_char(HWND window, char c);
 
 // The file-name field of an Open or Save dialog.
 std::string file_name_field(HWND dialog);

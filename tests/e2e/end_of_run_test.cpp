@@ -1,8 +1,9 @@
 // How a run ends. A run-time error (a letter in a B value) is reported by
 // the run-time, then the state is "Finished" and the exit prompt asks
 // whether to close: Enter answers No and the windows stay, Yes ends the
-// process with exit code 1. File "E&xit" and closing the frame end the
-// process at once with exit code 0 and keep the last report file.
+// process with exit code 1. File "E&xit", its key Ctrl+C and closing the
+// frame end the process at once with exit code 0 and keep the last report
+// file.
 #include <gtest/gtest.h>
 
 #include "e2e/driver.h"
@@ -121,6 +122,17 @@ TEST(EndOfRun, FileExitEndsAtOnceWithExitCode0AndKeepsTheReport) {
   ASSERT_TRUE(s.ready()) << s.describe();
   const std::string expected = analyse_pept(s);
   post_command(s.frame(), kCmdExit);
+  EXPECT_EQ(s.process().wait_exit(kPatience), 0u) << "no prompt";
+  EXPECT_EQ(read_file(s.file("pept.out")), expected);
+}
+
+TEST(EndOfRun, CtrlCTypedInTheReportWindowEndsAtOnceWithExitCode0AndKeepsTheReport) {
+  Session s;
+  ASSERT_TRUE(s.ready()) << s.describe();
+  const std::string expected = analyse_pept(s);
+  const std::vector<HWND> children = child_windows(s.frame());
+  ASSERT_EQ(children.size(), 1u);
+  type_char(children[0], '\x03');
   EXPECT_EQ(s.process().wait_exit(kPatience), 0u) << "no prompt";
   EXPECT_EQ(read_file(s.file("pept.out")), expected);
 }

@@ -1,10 +1,12 @@
-// Pause and Resume (still reachable as commands though the program removed
-// their menu) and the status bar: the state word, the program's commands
-// greyed and ignored while paused, Pause twice needing Resume twice, and a
-// hidden status bar showing, when shown again, the state reached meanwhile.
+// Pause and Resume (still reachable as commands and by their keys though the
+// program removed their menu) and the status bar: the state word, the
+// program's commands greyed and ignored while paused, Pause twice needing
+// Resume twice, and a hidden status bar showing, when shown again, the state
+// reached meanwhile.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "e2e/driver.h"
 
@@ -52,6 +54,25 @@ TEST_F(StateTest, PauseTwiceNeedsResumeTwice) {
   EXPECT_EQ(status_word(s.frame()), "Running");
   EXPECT_FALSE(is_greyed(s.frame(), kCmdOpenInput));
   EXPECT_FALSE(is_greyed(s.frame(), kCmdSaveOutput));
+}
+
+TEST_F(StateTest, CtrlSTypedInTheReportWindowPausesAndCtrlQOrEscapeResumes) {
+  const std::vector<HWND> children = child_windows(s.frame());
+  ASSERT_EQ(children.size(), 1u);
+  const auto state_is = [&](const char* word, bool greyed) {
+    return wait_until(
+        [&] {
+          return status_word(s.frame()) == word && is_greyed(s.frame(), kCmdOpenInput) == greyed;
+        },
+        kPatience);
+  };
+  for (const char resume : {'\x11', '\x1b'}) {
+    SCOPED_TRACE(resume == '\x11' ? "Ctrl+Q" : "Escape");
+    type_char(children[0], '\x13');  // Ctrl+S
+    ASSERT_TRUE(state_is("Paused", true));
+    type_char(children[0], resume);
+    ASSERT_TRUE(state_is("Running", false));
+  }
 }
 
 TEST_F(StateTest, ProgramCommandsDoNothingWhilePausedAndWorkAfterResume) {

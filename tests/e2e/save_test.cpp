@@ -1,6 +1,8 @@
 // "&Save Output File": the Save dialog proposes the report's path without
 // its extension, OK copies the report into the ".txt" file and deletes the
-// report; with no report left a Save says so and changes no file.
+// report; without a report (before any analysis, after a cancelled Open,
+// after a Save) it says so and changes no file; a name over 100 characters
+// and the report itself are refused with a message.
 #include <gtest/gtest.h>
 
 #include "e2e/driver.h"
@@ -25,6 +27,14 @@ void answer_save_message(Session& s, const std::string& text) {
   ASSERT_TRUE(wait_gone(box, kPatience));
   ASSERT_TRUE(sync_with(s.frame()));
   EXPECT_TRUE(dialogs_of(s.pid()).empty());
+}
+
+TEST(SaveWithoutReport, BeforeAnyAnalysisSaveSaysThereIsNoReport) {
+  Session s;
+  ASSERT_TRUE(s.ready()) << s.describe();
+  ASSERT_TRUE(s.cancel_first_dialog());
+  post_command(s.frame(), kCmdSaveOutput);
+  answer_save_message(s, kNoReport);
 }
 
 // A session whose first dialog analysed <dir>\data\1hpv.pdb. The input lies
@@ -102,6 +112,41 @@ TEST_F(SaveTest, SecondSaveHasNoReportAndLeavesTheSavedFileAlone) {
   answer_save_message(s, kNoReport);
   EXPECT_EQ(read_file(saved), expected);
   EXPECT_FALSE(file_exists(report)) << "no empty report is made";
+}
+
+TEST_F(SaveTest, AfterACancelledOpenSaveSaysThereIsNoReport) {
+  HWND dialog = s.open_dialog_from_menu();
+  ASSERT_NE(dialog, nullptr);
+  press(dialog, IDCANCEL);
+  ASSERT_TRUE(wait_gone(dialog, kPatience));
+  ASSERT_TRUE(sync_with(s.frame()));
+  ASSERT_FALSE(file_exists(report)) << "the Open command deleted it";
+  post_command(s.frame(), kCmdSaveOutput);
+  answer_save_message(s, kNoReport);
+  EXPECT_FALSE(file_exists(saved));
+}
+
+TEST_F(SaveTest, NamesOver100CharactersAndTheReportItselfAreRefusedAndTheReportStays) {
+  // A name of 101 characters in the report's folder, and the report.
+  const std::string too_long =
+      data_dir + "\\" + std::string(101 - data_dir.size() - 5, 'n') + ".txt";
+  ASSERT_EQ(too_long.size(), 101u);
+  const struct {
+    std::string name;
+    std::string message;
+  } refused[] = {
+      {too_long, " Output file name longer than 100 characters : " + too_long},
+      {report, " The report cannot be saved onto itself : " + report},
+  };
+  for (const auto& r : refused) {
+    SCOPED_TRACE(r.name);
+    HWND dialog = open_save_dialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(choose_file(dialog, r.name));
+    answer_save_message(s, r.message);
+    EXPECT_EQ(read_file(report), expected);
+  }
+  EXPECT_FALSE(file_exists(too_long));
 }
 
 }  // namespace
