@@ -4,7 +4,9 @@
 #include "e2e/driver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -80,6 +82,31 @@ DWORD Process::wait_exit(int timeout_ms) {
 
 bool Process::running() const {
   return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+std::vector<DWORD> thread_ids(DWORD pid) {
+  std::vector<DWORD> ids;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return ids;
+  THREADENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == pid) ids.push_back(entry.th32ThreadID);
+  }
+  CloseHandle(snapshot);
+  return ids;
+}
+
+bool wait_new_threads_ended(DWORD pid, const std::vector<DWORD>& before, int timeout_ms) {
+  bool ended = true;
+  for (DWORD id : thread_ids(pid)) {
+    if (std::find(before.begin(), before.end(), id) != before.end()) continue;
+    HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, id);
+    if (thread == nullptr) continue;  // ended meanwhile
+    ended = WaitForSingleObject(thread, static_cast<DWORD>(timeout_ms)) == WAIT_OBJECT_0 && ended;
+    CloseHandle(thread);
+  }
+  return ended;
 }
 
 // ---- Files ----

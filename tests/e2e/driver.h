@@ -51,6 +51,13 @@ class Process {
   DWORD id_ = 0;
 };
 
+// The ids of the threads process `pid` has now.
+std::vector<DWORD> thread_ids(DWORD pid);
+// Waits until every thread of process `pid` that is not in `before` has
+// ended: a command that starts a short-lived thread (Pause does) is
+// finished only once that thread is. False when one did not end in time.
+bool wait_new_threads_ended(DWORD pid, const std::vector<DWORD>& before, int timeout_ms);
+
 // ---- Files (Windows paths) ----
 
 // A fresh directory, removed with everything in it afterwards. Under Wine it

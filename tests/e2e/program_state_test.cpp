@@ -28,16 +28,23 @@ class StateTest : public ::testing::Test {
     ASSERT_EQ(status_word(s.frame()), "Running");
   }
 
-  // Pause is carried out by a thread of its own, which shows "Paused" and
-  // then greys the program's items: wait for both.
   void pause() {
+    const std::vector<DWORD> before = thread_ids(s.pid());
     ASSERT_TRUE(send_command(s.frame(), kCmdPause));
+    wait_paused(before);
+  }
+
+  // Pause is carried out by a thread of its own, which shows "Paused", then
+  // greys the program's items, then ends (until it has, a further Pause is
+  // not carried out): waits for all three.
+  void wait_paused(const std::vector<DWORD>& threads_before) {
     ASSERT_TRUE(wait_until(
         [&] {
           return status_word(s.frame()) == "Paused" && is_greyed(s.frame(), kCmdOpenInput) &&
                  is_greyed(s.frame(), kCmdSaveOutput);
         },
         kPatience));
+    ASSERT_TRUE(wait_new_threads_ended(s.pid(), threads_before, kPatience));
   }
 
   Session s;
@@ -59,19 +66,15 @@ TEST_F(StateTest, PauseTwiceNeedsResumeTwice) {
 TEST_F(StateTest, CtrlSTypedInTheReportWindowPausesAndCtrlQOrEscapeResumes) {
   const std::vector<HWND> children = child_windows(s.frame());
   ASSERT_EQ(children.size(), 1u);
-  const auto state_is = [&](const char* word, bool greyed) {
-    return wait_until(
-        [&] {
-          return status_word(s.frame()) == word && is_greyed(s.frame(), kCmdOpenInput) == greyed;
-        },
-        kPatience);
-  };
   for (const char resume : {'\x11', '\x1b'}) {
     SCOPED_TRACE(resume == '\x11' ? "Ctrl+Q" : "Escape");
+    const std::vector<DWORD> before = thread_ids(s.pid());
     type_char(children[0], '\x13');  // Ctrl+S
-    ASSERT_TRUE(state_is("Paused", true));
+    wait_paused(before);
     type_char(children[0], resume);
-    ASSERT_TRUE(state_is("Running", false));
+    ASSERT_TRUE(wait_until(
+        [&] { return status_word(s.frame()) == "Running" && !is_greyed(s.frame(), kCmdOpenInput); },
+        kPatience));
   }
 }
 
@@ -95,6 +98,7 @@ TEST_F(StateTest, ProgramCommandChosenAsSoonAsPausedShowsNeverHangs) {
   // The moment "Paused" shows, the pause may still be greying the program's
   // items; a command chosen then must still return at once. Repeated, as
   // the moment is short.
+  const std::vector<DWORD> before = thread_ids(s.pid());
   for (int round = 0; round < 40; ++round) {
     SCOPED_TRACE("round " + std::to_string(round));
     ASSERT_TRUE(send_command(s.frame(), kCmdPause));
@@ -104,6 +108,8 @@ TEST_F(StateTest, ProgramCommandChosenAsSoonAsPausedShowsNeverHangs) {
     }
     ASSERT_TRUE(send_command(s.frame(), kCmdResume));
     ASSERT_EQ(status_word(s.frame()), "Running");
+    // The next Pause is carried out only once this one's thread has ended.
+    ASSERT_TRUE(wait_new_threads_ended(s.pid(), before, kPatience));
   }
   EXPECT_TRUE(dialogs_of(s.pid()).empty());
 }
