@@ -2,8 +2,9 @@
 # Runs every test of both builds: installs missing Debian packages, builds
 # native and Windows trees, sets up the Wine prefix, starts a private
 # virtual display and a private print scheduler with a PDF queue, runs the
-# native tests, the Windows tests under Wine and a short fuzzing run, and
-# ends with one line "N passed, N failed".
+# native tests, the Windows tests under Wine, the fuzz target over its seed
+# corpus (one test) and a short random fuzzing run (one more), and ends with
+# one line "N passed, N failed".
 set -uo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -61,7 +62,10 @@ phase "Windows tests under Wine"
 count_ctest build/windows-tests.log
 
 if [ -x scripts/fuzz.sh ]; then
-  phase "fuzzing (short run)"
+  phase "fuzzing: the seed corpus once"
+  scripts/fuzz.sh --seeds 2>&1 | tee build/fuzz-seeds.log
+  count_ctest build/fuzz-seeds.log
+  phase "fuzzing (short random run)"
   if scripts/fuzz.sh 20; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 fi
 

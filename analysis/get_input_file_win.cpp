@@ -95,7 +95,10 @@ void GET_INPUT_FILE(std::int32_t*) {
 
 void PDB_LOOP() {
   // Idle without using a processor; the program stays in the Running state.
-  for (;;) Sleep(INFINITE);
+  // The wait is alertable: a procedure queued to this thread (QueueUserAPC)
+  // runs here and only here, which tells whoever queued it that the program
+  // thread has finished its first analysis (the end-to-end tests use this).
+  for (;;) SleepEx(INFINITE, TRUE);
 }
 
 }  // namespace bvrank

@@ -3,6 +3,8 @@
 # sanitizers) in build/fuzz and runs it for SECONDS (default 30) over a fresh
 # copy of tests/fuzz/corpus, so the inputs it adds stay out of the source
 # tree. Exits non-zero when the fuzzer finds a crash or a failed check.
+# With --seeds it only replays every seed once, as the ctest test
+# fuzz.seed_corpus (its summary line is ctest's).
 set -euo pipefail
 
 seconds=${1:-30}
@@ -15,6 +17,11 @@ cmake -S "$root" -B "$build" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBVRANK_FUZZ=ON -DBUILD_TESTING=OFF -DBVRANK_BENCH=OFF >/dev/null
 cmake --build "$build" --target record_reader_fuzz -j"$(nproc)"
+
+if [ "$seconds" = --seeds ]; then
+  cd "$build/tests/fuzz"
+  exec ctest --timeout 120 --output-on-failure
+fi
 
 rm -rf "$work/corpus" "$work/tmp"
 mkdir -p "$work/corpus" "$work/artifacts" "$work/tmp"

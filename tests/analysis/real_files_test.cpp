@@ -35,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(Entries, RealFilesTest, ::testing::Values("1hpv", "1tii
 
 TEST(RealFiles, Il2StopsAtTheFirstHydrogenWithBZero) {
   testing_support::AnalysisFixture f;
-  const auto r = f.run_path(data_file("il2.pdb"));
+  // A copy: the analysis writes its report beside the input.
+  const auto r = f.run_path(f.dir.write("il2.pdb", read_file(data_file("il2.pdb"))));
   EXPECT_EQ(r.status, kStatusZeroB);
   EXPECT_EQ(atoms.NATOM, 2);
   EXPECT_FALSE(r.report_exists);

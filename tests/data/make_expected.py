@@ -10,7 +10,12 @@ file below (the atom block of each file ends at the first TER that is not
 followed by an ATOM record).
 
 Usage: make_expected.py OUTDIR   (writes NAME.screen and NAME.out)
+       make_expected.py --check  (compares with the files in expected/ and
+                                  exits 1 when any differs)
+Run it with Debian's /usr/bin/python3 and python3-gemmi. The PDB files are
+read from this script's directory.
 """
+import os
 import struct
 import sys
 from decimal import Decimal, ROUND_HALF_UP
@@ -34,6 +39,9 @@ def fixed(value, width, decimals):
     q = Decimal(value).quantize(Decimal(1).scaleb(-decimals), rounding=ROUND_HALF_UP)
     text = str(q)
     return text.rjust(width) if len(text) <= width else "*" * width
+
+
+HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 def title_lines(path):
@@ -79,21 +87,41 @@ def chain_block(number, chain_id, rows, limit):
     return out
 
 
-def main(outdir):
+def expected_files():
+    """Yields (file name, bytes) of every expected file."""
     for name, part in FILES.items():
-        chains = chains_of(name, part)
-        head = [name] + title_lines(name)
+        path = os.path.join(HERE, name)
+        chains = chains_of(path, part)
+        head = [name] + title_lines(path)
         screen = head + ["(The highest 20 averaged B values are shown only.) "]
         report = list(head)
         for number, (chain_id, rows) in enumerate(chains, start=1):
             screen += chain_block(number, chain_id, rows, 20)
             report += chain_block(number, chain_id, rows, len(rows))
         stem = name[:-4]
-        with open(f"{outdir}/{stem}.screen", "w", newline="\n") as f:
-            f.write("\n".join(screen) + "\n")
-        with open(f"{outdir}/{stem}.out", "w", newline="") as f:
-            f.write("".join(line + "\r\n" for line in report))
+        yield stem + ".screen", ("\n".join(screen) + "\n").encode("latin-1")
+        yield stem + ".out", "".join(line + "\r\n" for line in report).encode("latin-1")
+
+
+def main(args):
+    if args == ["--check"]:
+        stale = []
+        for name, data in expected_files():
+            with open(os.path.join(HERE, "expected", name), "rb") as f:
+                if f.read() != data:
+                    stale.append(name)
+        for name in stale:
+            print(f"expected/{name} differs from what gemmi computes", file=sys.stderr)
+        print(f"{len(FILES) * 2 - len(stale)} of {len(FILES) * 2} expected files match")
+        return 1 if stale else 0
+    if len(args) != 1 or args[0].startswith("-"):
+        print(__doc__, file=sys.stderr)
+        return 2
+    for name, data in expected_files():
+        with open(os.path.join(args[0], name), "wb") as f:
+            f.write(data)
+    return 0
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    sys.exit(main(sys.argv[1:]))

@@ -1,10 +1,14 @@
 // Choosing input files in the Open dialog: the report file beside the input
 // (its first line the path as the dialog returned it), the report shown in
-// the window, which names are analysed, the deletion of the previous report,
-// and the longest path that is taken.
+// the window and replaced by the next one, which names are analysed, the
+// deletion of the previous report, the longest path that is taken, and the
+// commands ignored until the first analysis has ended.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <numeric>
+#include <vector>
 
 #include "e2e/driver.h"
 #include "e2e/pdb_fixtures.h"
@@ -13,23 +17,15 @@ namespace {
 
 using namespace driver;
 
-// Waits until `path` holds `expected` (it grows while the analysis writes).
-bool wait_for_content(const std::string& path, const std::string& expected) {
-  return wait_until([&] { return read_file(path) == expected; }, kPatience);
-}
-
 TEST(Analysis, FirstDialogChoiceWritesTheReportBesideTheInputAndShowsIt) {
   Session s;
   ASSERT_TRUE(s.ready()) << s.describe();
   const std::string input = s.copy_data("1hpv.pdb");
   ASSERT_TRUE(choose_file(s.first_dialog(), input));
 
-  const std::string report = s.file("1hpv.out");
-  const std::string expected = fixtures::expected_report("1hpv.pdb", input);
-  wait_for_content(report, expected);
-  EXPECT_EQ(read_file(report), expected);
-  // A successful analysis ends without a message.
-  EXPECT_EQ(wait_for_message_box(s.pid(), 300), nullptr);
+  ASSERT_TRUE(s.wait_program_idle()) << s.describe();
+  EXPECT_EQ(read_file(s.file("1hpv.out")), fixtures::expected_report("1hpv.pdb", input));
+  EXPECT_TRUE(dialogs_of(s.pid()).empty()) << "a successful analysis ends without a message";
 
   // Black text on a white window.
   const std::vector<HWND> children = child_windows(s.frame());
@@ -52,6 +48,54 @@ TEST(Analysis, MenuStartedRunOfASevenChainFileWithATitle) {
   // The menu command has returned: the report is complete.
   EXPECT_EQ(read_file(s.file("1tii.out")), fixtures::expected_report("1tii.pdb", input));
   EXPECT_TRUE(dialogs_of(s.pid()).empty()) << "no message after a successful analysis";
+}
+
+TEST(Analysis, SecondAnalysisClearsTheWindowAndShowsOnlyItsReport) {
+  Session s;
+  ASSERT_TRUE(s.ready()) << s.describe();
+  ASSERT_TRUE(s.cancel_first_dialog());
+  const std::vector<HWND> children = child_windows(s.frame());
+  ASSERT_EQ(children.size(), 1u);
+  const std::string pept = s.copy_data("pept.pdb");
+  ASSERT_TRUE(s.open_from_menu(pept));
+  const std::vector<unsigned> alone = client_pixels(children[0]);
+  ASSERT_FALSE(alone.empty());
+  ASSERT_GT(std::count(alone.begin(), alone.end(), 0x000000u), 0) << "the report shows";
+
+  // A report that fills the window, then the short one again: the window
+  // shows what it showed for the short one alone.
+  ASSERT_TRUE(s.open_from_menu(s.copy_data("1tii.pdb")));
+  const std::vector<unsigned> long_report = client_pixels(children[0]);
+  ASSERT_NE(long_report, alone);
+  ASSERT_TRUE(s.open_from_menu(pept));
+  const std::vector<unsigned> again = client_pixels(children[0]);
+  ASSERT_EQ(again.size(), alone.size());
+  const auto differing = std::inner_product(again.begin(), again.end(), alone.begin(), 0L,
+                                            std::plus<>(), std::not_equal_to<>());
+  EXPECT_EQ(differing, 0) << "pixels that differ from the short report alone";
+}
+
+TEST(Analysis, OpenAndSaveAreIgnoredUntilTheFirstAnalysisHasEnded) {
+  Session s;
+  ASSERT_TRUE(s.ready()) << s.describe();
+  ASSERT_TRUE(choose_file(s.first_dialog(), s.copy_data("il2.pdb")));
+  // The first analysis, on the program thread, ends only once its message
+  // is answered. Each command returns at once: one that showed a dialog or
+  // a message would return only once that closed.
+  HWND box = wait_for_message_box(s.pid(), kPatience);
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(send_command(s.frame(), kCmdOpenInput));
+  EXPECT_TRUE(send_command(s.frame(), kCmdSaveOutput));
+  EXPECT_EQ(dialogs_of(s.pid()), std::vector<HWND>{box});
+  EXPECT_EQ(status_word(s.frame()), "Running") << "ignored, not paused";
+
+  press(box, IDOK);
+  ASSERT_TRUE(wait_gone(box, kPatience));
+  ASSERT_TRUE(s.wait_program_idle()) << s.describe();
+  HWND dialog = s.open_dialog_from_menu();
+  ASSERT_NE(dialog, nullptr) << "one command is enough once the analysis has ended";
+  press(dialog, IDCANCEL);
+  EXPECT_TRUE(wait_gone(dialog, kPatience));
 }
 
 TEST(Analysis, UpperCaseExtensionGivesALowerCaseReportExtension) {
@@ -85,8 +129,8 @@ TEST(Analysis, SecondOpenDeletesTheFirstReportEvenWhenCancelled) {
   const std::string input = s.copy_data("1hpv.pdb");
   ASSERT_TRUE(choose_file(s.first_dialog(), input));
   const std::string report = s.file("1hpv.out");
-  ASSERT_TRUE(wait_for_content(report, fixtures::expected_report("1hpv.pdb", input)));
-  ASSERT_TRUE(wait_closed(report, kPatience));
+  ASSERT_TRUE(s.wait_program_idle()) << s.describe();
+  ASSERT_EQ(read_file(report), fixtures::expected_report("1hpv.pdb", input));
 
   HWND dialog = s.open_dialog_from_menu();
   ASSERT_NE(dialog, nullptr);

@@ -4,7 +4,9 @@
 #include "e2e/driver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -62,7 +64,7 @@ Process::~Process() {
     if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
       TerminateProcess(process_, 255);
       // Its files are removed next: let it let go of them first.
-      WaitForSingleObject(process_, 5000);
+      WaitForSingleObject(process_, kPatience);
     }
     CloseHandle(process_);
   }
@@ -80,6 +82,31 @@ DWORD Process::wait_exit(int timeout_ms) {
 
 bool Process::running() const {
   return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+std::vector<DWORD> thread_ids(DWORD pid) {
+  std::vector<DWORD> ids;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return ids;
+  THREADENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == pid) ids.push_back(entry.th32ThreadID);
+  }
+  CloseHandle(snapshot);
+  return ids;
+}
+
+bool wait_new_threads_ended(DWORD pid, const std::vector<DWORD>& before, int timeout_ms) {
+  bool ended = true;
+  for (DWORD id : thread_ids(pid)) {
+    if (std::find(before.begin(), before.end(), id) != before.end()) continue;
+    HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, id);
+    if (thread == nullptr) continue;  // ended meanwhile
+    ended = WaitForSingleObject(thread, static_cast<DWORD>(timeout_ms)) == WAIT_OBJECT_0 && ended;
+    CloseHandle(thread);
+  }
+  return ended;
 }
 
 // ---- Files ----
@@ -210,7 +237,7 @@ bool wait_closed(const std::string& path, int timeout_ms) {
 std::string window_text(HWND hwnd) {
   char text[4096] = {};
   SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                      SMTO_ABORTIFHUNG, 2000, nullptr);
+                      SMTO_ABORTIFHUNG, kPatience, nullptr);
   return text;
 }
 
@@ -282,7 +309,7 @@ HWND file_name_edit(HWND dialog) {
   if (cls == "Edit") return field;
   if (cls == "ComboBoxEx32") {
     DWORD_PTR edit = 0;
-    SendMessageTimeoutA(field, CBEM_GETEDITCONTROL, 0, 0, SMTO_ABORTIFHUNG, 2000, &edit);
+    SendMessageTimeoutA(field, CBEM_GETEDITCONTROL, 0, 0, SMTO_ABORTIFHUNG, kPatience, &edit);
     if (edit != 0) return reinterpret_cast<HWND>(edit);
   }
   return FindWindowExA(field, nullptr, "Edit", nullptr);
@@ -346,6 +373,10 @@ void press_enter(HWND dialog) {
   PostMessageA(target, WM_KEYUP, VK_RETURN, down | 0xC0000000);
 }
 
+void type_char(HWND window, char c) {
+  PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
 std::string file_name_field(HWND dialog) {
   HWND edit = file_name_edit(dialog);
   return edit == nullptr ? std::string() : window_text(edit);
@@ -355,7 +386,7 @@ void set_file_name_field(HWND dialog, const std::string& text) {
   HWND edit = file_name_edit(dialog);
   if (edit == nullptr) return;
   SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
-                      2000, nullptr);
+                      kPatience, nullptr);
 }
 
 std::string file_type_field(HWND dialog) {
@@ -500,20 +531,26 @@ std::vector<unsigned> client_pixels(HWND hwnd) {
   // row agree with nothing in front.
   HWND top = GetAncestor(hwnd, GA_ROOT);
   std::vector<unsigned> last;
-  for (int attempt = 0; attempt < 60; ++attempt) {
-    const RECT area = visible_client_area(hwnd);
-    if (obscured(top, area)) {
-      SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-      last.clear();
-    } else {
-      std::vector<unsigned> now = capture_screen(area);
-      if (!now.empty() && now == last && !obscured(top, area)) return now;
-      last = std::move(now);
-    }
-    Sleep(40);
-  }
-  return {};
+  std::vector<unsigned> steady;
+  wait_until(
+      [&] {
+        const RECT area = visible_client_area(hwnd);
+        if (obscured(top, area)) {
+          SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+          RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+          last.clear();
+          return false;
+        }
+        std::vector<unsigned> now = capture_screen(area);
+        if (!now.empty() && now == last && !obscured(top, area)) {
+          steady = std::move(now);
+          return true;
+        }
+        last = std::move(now);
+        return false;
+      },
+      kPatience);
+  return steady;
 }
 
 // ---- Session ----
@@ -530,7 +567,10 @@ Session::Session() : process_(BVRANK_EXE, "", dir_.path()) {
                (is_dialog(hwnd) && IsWindowVisible(hwnd) && window_text(hwnd) == "Open Input File");
       },
       kPatience);
-  if (first != nullptr && !is_message_box(first)) first_dialog_ = first;
+  if (first != nullptr && !is_message_box(first)) {
+    first_dialog_ = first;
+    program_thread_ = GetWindowThreadProcessId(first, nullptr);
+  }
 }
 
 std::string Session::describe() {
@@ -556,15 +596,39 @@ std::string Session::copy_data(const std::string& name, const std::string& as) {
 bool Session::cancel_first_dialog() {
   if (first_dialog_ == nullptr) return false;
   press(first_dialog_, IDCANCEL);
-  return wait_gone(first_dialog_, kPatience);
+  return wait_gone(first_dialog_, kPatience) && wait_program_idle();
+}
+
+bool Session::wait_program_idle(int timeout_ms) {
+  if (program_thread_ == 0) return false;
+  HANDLE thread = OpenThread(THREAD_SET_CONTEXT, FALSE, program_thread_);
+  HANDLE idle = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE idle_there = nullptr;
+  bool reached = false;
+  if (thread != nullptr && idle != nullptr &&
+      DuplicateHandle(GetCurrentProcess(), idle, process_.handle(), &idle_there, EVENT_MODIFY_STATE,
+                      FALSE, 0)) {
+    // SetEvent lies at the same address in every process of the session and
+    // takes one pointer-sized argument, as a queued call does.
+    const auto set_event = reinterpret_cast<PAPCFUNC>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetEvent")));
+    reached = QueueUserAPC(set_event, thread, reinterpret_cast<ULONG_PTR>(idle_there)) != 0 &&
+              WaitForSingleObject(idle, static_cast<DWORD>(timeout_ms)) == WAIT_OBJECT_0;
+    // A call still queued would later signal whatever then holds the handle
+    // value: the handle there is closed only once the call has run.
+    if (reached) {
+      DuplicateHandle(process_.handle(), idle_there, nullptr, nullptr, 0, FALSE,
+                      DUPLICATE_CLOSE_SOURCE);
+    }
+  }
+  if (idle != nullptr) CloseHandle(idle);
+  if (thread != nullptr) CloseHandle(thread);
+  return reached;
 }
 
 HWND Session::dialog_from_menu(int command, const std::string& title) {
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    post_command(frame_, command);
-    if (HWND dialog = wait_for_dialog(pid(), title, kPatience / 4)) return dialog;
-  }
-  return nullptr;
+  post_command(frame_, command);
+  return wait_for_dialog(pid(), title, kPatience);
 }
 
 HWND Session::open_dialog_from_menu() {

@@ -13,7 +13,12 @@
 namespace driver {
 
 // How long a test waits for something that should happen at once: long
-// enough for a slow machine, short enough that a hang fails the test.
+// enough for a slow machine, short enough that a hang fails the test. It is
+// the one bound of every wait and every message to the program; no test
+// waits a fixed time, nor checks that nothing happens "within a while":
+// it waits for the program thread or the GUI thread to finish what could
+// have shown something (Session::wait_program_idle, sync_with, a command
+// sent with send_command) and then looks.
 constexpr int kPatience = 10000;
 
 // A Linux path as Wine's Z: drive sees it; Windows paths pass unchanged.
@@ -21,7 +26,7 @@ std::string windows_path(const std::string& path);
 
 // Calls `done` every few milliseconds until it is true or `timeout_ms` has
 // passed; the last result. For states another process reaches in its own
-// time, where there is no event to wait on.
+// time, where there is no window, event or file to wait on.
 bool wait_until(const std::function<bool()>& done, int timeout_ms);
 
 class Process {
@@ -34,6 +39,7 @@ class Process {
 
   bool started() const { return process_ != nullptr; }
   DWORD id() const { return id_; }
+  HANDLE handle() const { return process_; }
   // Waits up to `timeout_ms` for the process to end; its exit code, or
   // STILL_ACTIVE when it did not end in time.
   DWORD wait_exit(int timeout_ms);
@@ -44,6 +50,13 @@ class Process {
   HANDLE process_ = nullptr;
   DWORD id_ = 0;
 };
+
+// The ids of the threads process `pid` has now.
+std::vector<DWORD> thread_ids(DWORD pid);
+// Waits until every thread of process `pid` that is not in `before` has
+// ended: a command that starts a short-lived thread (Pause does) is
+// finished only once that thread is. False when one did not end in time.
+bool wait_new_threads_ended(DWORD pid, const std::vector<DWORD>& before, int timeout_ms);
 
 // ---- Files (Windows paths) ----
 
@@ -113,6 +126,9 @@ void press(HWND dialog, int id);
 HWND focus_of(HWND window);
 // Presses Enter in a dialog: the key goes to the control that has the focus.
 void press_enter(HWND dialog);
+// Types into `window` the character a key press gives once translated
+// (Ctrl+S gives 0x13, Escape 0x1B), as the keyboard delivers it.
+void type_char(HWND window, char c);
 
 // The file-name field of an Open or Save dialog.
 std::string file_name_field(HWND dialog);
@@ -194,11 +210,16 @@ class Session {
   // Copies a test data file into the directory; its path there.
   std::string copy_data(const std::string& name, const std::string& as = "");
 
-  // Cancels the first Open dialog and waits until it is gone.
+  // Cancels the first Open dialog and waits until the program thread idles.
   bool cancel_first_dialog();
-  // Chooses a menu command and waits for the dialog `title` it shows. The
-  // program ignores its commands while an analysis is still finishing, so
-  // the command is chosen again when no dialog came within a while.
+  // Waits until the program thread has finished the first analysis (or the
+  // cancelled first dialog) and idles; false when it did not in time. Until
+  // then the program ignores its Open and Save commands, so a test waits
+  // here before it chooses one after the first dialog. A call queued to the
+  // program thread runs only in its idle wait: it signals an event here.
+  bool wait_program_idle(int timeout_ms = kPatience);
+  // Chooses a menu command once and waits for the dialog `title` it shows;
+  // null when none came.
   HWND dialog_from_menu(int command, const std::string& title);
   // Chooses "&Open Input File" and waits for the Open dialog.
   HWND open_dialog_from_menu();
@@ -212,6 +233,7 @@ class Session {
   Process process_;
   HWND frame_ = nullptr;
   HWND first_dialog_ = nullptr;
+  DWORD program_thread_ = 0;  // the thread that showed the first dialog
 };
 
 // Menu command numbers of bvrank's frame.

@@ -14,16 +14,20 @@ std::string field130(const std::string& text) {
   return text + std::string(130 - text.size(), ' ');
 }
 
-// Waits for the failure box, checks it and presses OK.
+// Waits for the failure box, checks it, presses OK and waits until the
+// analysis that showed it has ended.
 void expect_failure_box(Session& s, const std::string& text, const std::string& caption) {
   HWND box = wait_for_message_box(s.pid(), kPatience);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(owner_of(box), s.frame());
   EXPECT_EQ(message_box_text(box), field130(text));
   EXPECT_EQ(window_text(box), field130(caption));
+  const bool on_program_thread =
+      GetWindowThreadProcessId(box, nullptr) != GetWindowThreadProcessId(s.frame(), nullptr);
   press(box, IDOK);
   ASSERT_TRUE(wait_gone(box, kPatience));
-  ASSERT_TRUE(sync_with(s.frame()));
+  ASSERT_TRUE(on_program_thread ? s.wait_program_idle() : sync_with(s.frame())) << s.describe();
+  EXPECT_TRUE(dialogs_of(s.pid()).empty());
   EXPECT_TRUE(IsWindowEnabled(s.frame()));
   EXPECT_EQ(status_word(s.frame()), "Running");
 }

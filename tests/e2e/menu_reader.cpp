@@ -16,7 +16,7 @@
 namespace driver {
 namespace {
 
-constexpr int kThreadWaitMs = 5000;
+constexpr int kThreadWaitMs = kPatience;
 
 class Handle {
  public:

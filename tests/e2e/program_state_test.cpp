@@ -1,10 +1,12 @@
-// Pause and Resume (still reachable as commands though the program removed
-// their menu) and the status bar: the state word, the program's commands
-// greyed and ignored while paused, Pause twice needing Resume twice, and a
-// hidden status bar showing, when shown again, the state reached meanwhile.
+// Pause and Resume (still reachable as commands and by their keys though the
+// program removed their menu) and the status bar: the state word, the
+// program's commands greyed and ignored while paused, Pause twice needing
+// Resume twice, and a hidden status bar showing, when shown again, the state
+// reached meanwhile.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "e2e/driver.h"
 
@@ -26,10 +28,23 @@ class StateTest : public ::testing::Test {
     ASSERT_EQ(status_word(s.frame()), "Running");
   }
 
-  // Pause is carried out by a thread of its own: wait for its result.
   void pause() {
+    const std::vector<DWORD> before = thread_ids(s.pid());
     ASSERT_TRUE(send_command(s.frame(), kCmdPause));
-    ASSERT_TRUE(wait_until([&] { return status_word(s.frame()) == "Paused"; }, kPatience));
+    wait_paused(before);
+  }
+
+  // Pause is carried out by a thread of its own, which shows "Paused", then
+  // greys the program's items, then ends (until it has, a further Pause is
+  // not carried out): waits for all three.
+  void wait_paused(const std::vector<DWORD>& threads_before) {
+    ASSERT_TRUE(wait_until(
+        [&] {
+          return status_word(s.frame()) == "Paused" && is_greyed(s.frame(), kCmdOpenInput) &&
+                 is_greyed(s.frame(), kCmdSaveOutput);
+        },
+        kPatience));
+    ASSERT_TRUE(wait_new_threads_ended(s.pid(), threads_before, kPatience));
   }
 
   Session s;
@@ -37,8 +52,6 @@ class StateTest : public ::testing::Test {
 
 TEST_F(StateTest, PauseTwiceNeedsResumeTwice) {
   pause();
-  EXPECT_TRUE(is_greyed(s.frame(), kCmdOpenInput));
-  EXPECT_TRUE(is_greyed(s.frame(), kCmdSaveOutput));
   ASSERT_TRUE(send_command(s.frame(), kCmdPause));
   ASSERT_TRUE(send_command(s.frame(), kCmdResume));
   EXPECT_EQ(status_word(s.frame()), "Paused") << "the first Resume only cancels the second Pause";
@@ -50,14 +63,27 @@ TEST_F(StateTest, PauseTwiceNeedsResumeTwice) {
   EXPECT_FALSE(is_greyed(s.frame(), kCmdSaveOutput));
 }
 
+TEST_F(StateTest, CtrlSTypedInTheReportWindowPausesAndCtrlQOrEscapeResumes) {
+  const std::vector<HWND> children = child_windows(s.frame());
+  ASSERT_EQ(children.size(), 1u);
+  for (const char resume : {'\x11', '\x1b'}) {
+    SCOPED_TRACE(resume == '\x11' ? "Ctrl+Q" : "Escape");
+    const std::vector<DWORD> before = thread_ids(s.pid());
+    type_char(children[0], '\x13');  // Ctrl+S
+    wait_paused(before);
+    type_char(children[0], resume);
+    ASSERT_TRUE(wait_until(
+        [&] { return status_word(s.frame()) == "Running" && !is_greyed(s.frame(), kCmdOpenInput); },
+        kPatience));
+  }
+}
+
 TEST_F(StateTest, ProgramCommandsDoNothingWhilePausedAndWorkAfterResume) {
   pause();
-  ASSERT_TRUE(wait_until([&] { return is_greyed(s.frame(), kCmdOpenInput); }, kPatience));
-  // Each command returns at once, without a dialog of its own; a short wait
-  // then shows that none comes later either.
-  EXPECT_TRUE(send_command(s.frame(), kCmdOpenInput, 2000));
-  EXPECT_TRUE(send_command(s.frame(), kCmdSaveOutput, 2000));
-  EXPECT_EQ(wait_for_any_dialog(s.pid(), 1000), nullptr);
+  // Each command returns at once: one that showed a dialog would return
+  // only once the dialog closed.
+  EXPECT_TRUE(send_command(s.frame(), kCmdOpenInput));
+  EXPECT_TRUE(send_command(s.frame(), kCmdSaveOutput));
   EXPECT_TRUE(dialogs_of(s.pid()).empty());
 
   ASSERT_TRUE(send_command(s.frame(), kCmdResume));
@@ -72,15 +98,18 @@ TEST_F(StateTest, ProgramCommandChosenAsSoonAsPausedShowsNeverHangs) {
   // The moment "Paused" shows, the pause may still be greying the program's
   // items; a command chosen then must still return at once. Repeated, as
   // the moment is short.
+  const std::vector<DWORD> before = thread_ids(s.pid());
   for (int round = 0; round < 40; ++round) {
     SCOPED_TRACE("round " + std::to_string(round));
     ASSERT_TRUE(send_command(s.frame(), kCmdPause));
     ASSERT_TRUE(wait_until([&] { return status_word(s.frame()) == "Paused"; }, kPatience));
     for (int i = 0; i < 20; ++i) {
-      ASSERT_TRUE(send_command(s.frame(), kCmdOpenInput, 2000)) << "the frame stopped answering";
+      ASSERT_TRUE(send_command(s.frame(), kCmdOpenInput)) << "the frame stopped answering";
     }
     ASSERT_TRUE(send_command(s.frame(), kCmdResume));
     ASSERT_EQ(status_word(s.frame()), "Running");
+    // The next Pause is carried out only once this one's thread has ended.
+    ASSERT_TRUE(wait_new_threads_ended(s.pid(), before, kPatience));
   }
   EXPECT_TRUE(dialogs_of(s.pid()).empty());
 }

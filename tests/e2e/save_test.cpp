@@ -1,6 +1,8 @@
 // "&Save Output File": the Save dialog proposes the report's path without
 // its extension, OK copies the report into the ".txt" file and deletes the
-// report; with no report left a Save changes no file.
+// report; without a report (before any analysis, after a cancelled Open,
+// after a Save) it says so and changes no file; a name over 100 characters
+// and the report itself are refused with a message.
 #include <gtest/gtest.h>
 
 #include "e2e/driver.h"
@@ -9,6 +11,31 @@
 namespace {
 
 using namespace driver;
+
+const char kNoReport[] = " No report to save: open an input file first.";
+
+// Waits for the Save command's message box, checks it, answers it and waits
+// until the command has ended: no dialog follows and nothing else shows.
+void answer_save_message(Session& s, const std::string& text) {
+  HWND box = wait_for_message_box(s.pid(), kPatience);
+  ASSERT_NE(box, nullptr) << s.describe();
+  EXPECT_EQ(owner_of(box), s.frame());
+  EXPECT_EQ(window_text(box), "Save Output File");
+  EXPECT_EQ(message_box_text(box), text);
+  EXPECT_EQ(dialogs_of(s.pid()).size(), 1u) << "no Save dialog with it";
+  press(box, IDOK);
+  ASSERT_TRUE(wait_gone(box, kPatience));
+  ASSERT_TRUE(sync_with(s.frame()));
+  EXPECT_TRUE(dialogs_of(s.pid()).empty());
+}
+
+TEST(SaveWithoutReport, BeforeAnyAnalysisSaveSaysThereIsNoReport) {
+  Session s;
+  ASSERT_TRUE(s.ready()) << s.describe();
+  ASSERT_TRUE(s.cancel_first_dialog());
+  post_command(s.frame(), kCmdSaveOutput);
+  answer_save_message(s, kNoReport);
+}
 
 // A session whose first dialog analysed <dir>\data\1hpv.pdb. The input lies
 // in a folder of its own, not the program's working directory, so the Save
@@ -22,8 +49,8 @@ class SaveTest : public ::testing::Test {
     ASSERT_TRUE(write_file(input, read_file(data_file("1hpv.pdb"))));
     expected = fixtures::expected_report("1hpv.pdb", input);
     ASSERT_TRUE(choose_file(s.first_dialog(), input));
-    ASSERT_TRUE(wait_until([&] { return read_file(report) == expected; }, kPatience));
-    ASSERT_TRUE(wait_closed(report, kPatience));
+    ASSERT_TRUE(s.wait_program_idle()) << s.describe();
+    ASSERT_EQ(read_file(report), expected);
   }
 
   HWND open_save_dialog() { return s.dialog_from_menu(kCmdSaveOutput, "Open Output File"); }
@@ -82,15 +109,44 @@ TEST_F(SaveTest, SecondSaveHasNoReportAndLeavesTheSavedFileAlone) {
   ASSERT_EQ(read_file(saved), expected);
 
   post_command(s.frame(), kCmdSaveOutput);
-  HWND box = wait_for_message_box(s.pid(), kPatience);
-  ASSERT_NE(box, nullptr) << "the program says there is nothing to save";
-  EXPECT_EQ(owner_of(box), s.frame());
-  EXPECT_EQ(wait_for_dialog(s.pid(), "Open Output File", 0), nullptr) << "no Save dialog";
-  press(box, IDOK);
-  ASSERT_TRUE(wait_gone(box, kPatience));
-  ASSERT_TRUE(sync_with(s.frame()));
+  answer_save_message(s, kNoReport);
   EXPECT_EQ(read_file(saved), expected);
   EXPECT_FALSE(file_exists(report)) << "no empty report is made";
+}
+
+TEST_F(SaveTest, AfterACancelledOpenSaveSaysThereIsNoReport) {
+  HWND dialog = s.open_dialog_from_menu();
+  ASSERT_NE(dialog, nullptr);
+  press(dialog, IDCANCEL);
+  ASSERT_TRUE(wait_gone(dialog, kPatience));
+  ASSERT_TRUE(sync_with(s.frame()));
+  ASSERT_FALSE(file_exists(report)) << "the Open command deleted it";
+  post_command(s.frame(), kCmdSaveOutput);
+  answer_save_message(s, kNoReport);
+  EXPECT_FALSE(file_exists(saved));
+}
+
+TEST_F(SaveTest, NamesOver100CharactersAndTheReportItselfAreRefusedAndTheReportStays) {
+  // A name of 101 characters in the report's folder, and the report.
+  const std::string too_long =
+      data_dir + "\\" + std::string(101 - data_dir.size() - 5, 'n') + ".txt";
+  ASSERT_EQ(too_long.size(), 101u);
+  const struct {
+    std::string name;
+    std::string message;
+  } refused[] = {
+      {too_long, " Output file name longer than 100 characters : " + too_long},
+      {report, " The report cannot be saved onto itself : " + report},
+  };
+  for (const auto& r : refused) {
+    SCOPED_TRACE(r.name);
+    HWND dialog = open_save_dialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(choose_file(dialog, r.name));
+    answer_save_message(s, r.message);
+    EXPECT_EQ(read_file(report), expected);
+  }
+  EXPECT_FALSE(file_exists(too_long));
 }
 
 }  // namespace

@@ -118,19 +118,26 @@ void open_write_close(int unit) {
   ASSERT_EQ(GetObjectType(w.memory_dc), 0u) << "memory context left behind";
 }
 
-TEST(UnitWindows, OpeningAndClosingTwoHundredWindowsLeaksNothing) {
+TEST(UnitWindows, OpeningAndClosingFiftyWindowsLeaksNothing) {
   open_write_close(12);  // lazily made system objects are counted before
   const DWORD gdi_before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   const DWORD user_before = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  for (int i = 0; i < 200; ++i) {
+  // Every round checks its own objects; fifty rounds leave an object leaked
+  // per round well above the counts' tolerance below.
+  for (int i = 0; i < 50; ++i) {
     SCOPED_TRACE(i);
     open_write_close(12);
     ASSERT_EQ(shell::open_window_count(), 1);
   }
-  // Counted where the platform counts them (Wine reports no GUI objects,
-  // hence the object-by-object check above).
-  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi_before + 10);
-  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user_before + 10);
+  // The platform's own counts also catch objects the check above does not
+  // know of, where it keeps them: Wine reports 0 for every process, so
+  // there the object-by-object check is the test.
+  if (gdi_before != 0) {
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi_before + 10);
+  }
+  if (user_before != 0) {
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user_before + 10);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Analysis runner for tests.
 #include "support/analysis_run.h"
 
+#include <gtest/gtest.h>
+
 #include "analysis/common_blocks.h"
 #include "analysis/input_file.h"
 #include "analysis/read_pdb.h"
@@ -15,7 +17,11 @@ AnalysisRun AnalysisFixture::run(const std::string& pdb_text, const std::string&
 AnalysisRun AnalysisFixture::run_path(const std::string& path) {
   AnalysisRun r;
   sandbox.console.clear();
-  bvrank::set_input_name(path);
+  // A path the analysis refuses (over 100 characters) would make every
+  // later expectation fail for a reason that is not theirs.
+  EXPECT_TRUE(bvrank::set_input_name(path))
+      << "the analysis takes paths of at most 100 characters: " << path << " (" << path.size()
+      << ")";
   r.input_path = path;
   r.report_path = rt::file_name_text(bvrank::IN_AND_OUT.OUTNAME.view());
   bvrank::READ_PDB(r.status);

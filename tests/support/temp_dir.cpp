@@ -1,8 +1,10 @@
 // Temporary directories and small file helpers for tests.
 #include "support/temp_dir.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <atomic>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,13 +13,38 @@ namespace testing_support {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The analysis takes paths of at most 100 characters, and the tests put
+// files a few levels deep: the system's temporary directory serves only
+// when its path is short; otherwise /tmp does (a TMPDIR can be of any
+// length).
+fs::path short_temp_base() {
+  constexpr std::size_t kLongestBase = 40;
+  std::error_code ec;
+  const fs::path system = fs::temp_directory_path(ec);
+  if (!ec && system.generic_string().size() <= kLongestBase) return system;
+  return "/tmp";
+}
+
+}  // namespace
+
 TempDir::TempDir() {
+  // The process id and a count keep parallel test processes apart; the
+  // name's length does not depend on the machine.
   static std::atomic<int> counter{0};
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  const fs::path p = fs::temp_directory_path() /
-                     ("bvrank-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-  fs::create_directories(p);
-  path_ = p.generic_string();
+  const fs::path base = short_temp_base();
+  std::error_code made;
+  fs::create_directories(base, made);
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    const fs::path p = base / ("bvt" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    std::error_code ec;
+    if (fs::create_directory(p, ec)) {
+      path_ = p.generic_string();
+      return;
+    }
+  }
+  ADD_FAILURE() << "cannot create a temporary directory in " << base;
 }
 
 TempDir::~TempDir() {
