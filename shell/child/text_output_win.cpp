@@ -225,11 +225,11 @@ void scroll_text_window(ChildRecord& r, int lines) {
 
 std::int32_t Write(const char* bytes, std::int32_t length, std::int32_t window_number,
                    std::int32_t mode) {
-  if (window_of(window_number) == nullptr) return -1;
   // Held for the whole write: a window closed meanwhile keeps its record.
   const RecordHold hold = hold_record(window_number);
   ChildRecord* r = hold.get();
   if (r == nullptr) {
+    if (window_of(window_number) == nullptr) return -1;
     MessageBoxA(nullptr, "InvalidHandle", "ERROR", MB_OK | MB_TASKMODAL);
     return -1;
   }
