@@ -6,6 +6,7 @@ set(BVRANK_RUNTIME_SOURCES
   runtime/error_stop.cpp
   runtime/field_read.cpp
   runtime/field_write.cpp
+  runtime/pause_gate.cpp
   runtime/stdio_console.cpp
   runtime/units.cpp
 )

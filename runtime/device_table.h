@@ -22,7 +22,22 @@ enum class DeviceKind : int {
 // Case-insensitive; the base name before a final "." is compared. A
 // non-empty extension after CONOUT$, CONIN$, ERR, LINE, LPT1-LPT4 or USER
 // makes the name an ordinary file; after the other names it is ignored.
-DeviceKind classify_file_name(std::string_view name);
+// CON, NUL, PRN, AUX, COM1-COM4 and LPT1-LPT4 are devices only where the
+// system makes them devices (`windows_device_names`); elsewhere "nul.pdb"
+// or "con" is an ordinary file. The run-time's own names (CONOUT$,
+// CONIN$, ERR, USER, LINE) mean the same everywhere.
+DeviceKind classify_file_name(std::string_view name, bool windows_device_names);
+
+#ifdef _WIN32
+inline constexpr bool kHostHasWindowsDeviceNames = true;
+#else
+inline constexpr bool kHostHasWindowsDeviceNames = false;
+#endif
+
+// The classification on the platform the program runs on.
+inline DeviceKind classify_file_name(std::string_view name) {
+  return classify_file_name(name, kHostHasWindowsDeviceNames);
+}
 
 inline bool is_console_kind(DeviceKind k) {
   return k == DeviceKind::kConsoleIn || k == DeviceKind::kConsoleOut ||

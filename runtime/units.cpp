@@ -3,6 +3,7 @@
 // lock only guards finding, adding and removing units.
 #include "runtime/units.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 
 #include "runtime/error_stop.h"
 #include "runtime/fixed_text.h"
+#include "runtime/pause_gate.h"
 
 namespace rt {
 namespace {
@@ -40,6 +42,26 @@ struct Unit {
 
 std::mutex g_table_mutex;
 std::map<int, std::shared_ptr<Unit>> g_table;
+std::atomic<bool (*)()> g_wait_service{nullptr};
+
+// Holds a unit's lock; a thread that must not block serves its waiting
+// work between short attempts instead.
+class UnitLock {
+ public:
+  explicit UnitLock(Unit& u) : mutex_(u.mutex) {
+    bool (*serve)() = g_wait_service.load();
+    while (serve != nullptr && !mutex_.try_lock_for(std::chrono::milliseconds(2))) {
+      if (!serve()) serve = nullptr;
+    }
+    if (serve == nullptr) mutex_.lock();
+  }
+  ~UnitLock() { mutex_.unlock(); }
+  UnitLock(const UnitLock&) = delete;
+  UnitLock& operator=(const UnitLock&) = delete;
+
+ private:
+  std::recursive_timed_mutex& mutex_;
+};
 constexpr int kNoUnit = -1;  // WRITE(*) and READ(*)
 
 std::shared_ptr<Unit> find_or_add(int number) {
@@ -47,6 +69,13 @@ std::shared_ptr<Unit> find_or_add(int number) {
   auto& slot = g_table[number];
   if (!slot) slot = std::make_shared<Unit>();
   return slot;
+}
+
+// The unit if the table knows it; a query never adds one.
+std::shared_ptr<Unit> find_unit(int number) {
+  std::lock_guard<std::mutex> lock(g_table_mutex);
+  const auto it = g_table.find(number);
+  return it != g_table.end() ? it->second : nullptr;
 }
 
 std::string unit_label(int number, const std::string& name) {
@@ -335,7 +364,7 @@ IoStatus read_device_record(Unit& u, std::string& record) {
 template <typename Op>
 IoStatus with_open_unit(int number, Action action, Op op) {
   std::shared_ptr<Unit> u = find_or_add(number);
-  std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
+  UnitLock lock(*u);
   if (!u->open) {
     IoStatus s = open_default(*u, number, action);
     if (!s.is_ok()) return s;
@@ -357,8 +386,9 @@ std::string file_name_text(std::string_view name) {
 }
 
 IoStatus open_unit(const OpenRequest& request) {
+  PausePoint pause_point;
   std::shared_ptr<Unit> u = find_or_add(request.unit);
-  std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
+  UnitLock lock(*u);
   if (u->open) {
     const std::string name = file_name_text(request.file);
     // OPEN of a console unit that names USER keeps the console connection.
@@ -374,18 +404,21 @@ IoStatus open_unit(const OpenRequest& request) {
 }
 
 IoStatus close_unit(int unit, CloseStatus status) {
+  PausePoint pause_point;
   std::shared_ptr<Unit> u = find_or_add(unit);
-  std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
+  UnitLock lock(*u);
   return close_locked(*u, unit, status);
 }
 
 IoStatus read_record(int unit, std::string& record) {
+  PausePoint pause_point;
   return with_open_unit(unit, Action::kRead, [&](Unit& u) {
     return u.file != nullptr ? read_file_record(u, unit, record) : read_device_record(u, record);
   });
 }
 
 IoStatus write_record(int unit, std::string_view record) {
+  PausePoint pause_point;
   return with_open_unit(unit, Action::kWrite, [&](Unit& u) {
     return u.file != nullptr ? write_file_record(u, unit, record) : write_device_record(u, record);
   });
@@ -396,6 +429,7 @@ IoStatus write_console(std::string_view record) {
 }
 
 bool file_exists(std::string_view name) {
+  PausePoint pause_point;
   const std::string path = file_name_text(name);
   if (path.empty()) return false;
   std::error_code ec;
@@ -403,9 +437,14 @@ bool file_exists(std::string_view name) {
 }
 
 std::optional<UnitConnection> device_connection(int unit, bool open_preconnected) {
-  std::shared_ptr<Unit> u = find_or_add(unit);
-  std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
-  if (!u->open && open_preconnected && is_preconnected(unit)) {
+  PausePoint pause_point;
+  // Unit numbers are not negative; -1 stands only for output without a unit.
+  if (unit < 0) return std::nullopt;
+  const bool opens = open_preconnected && is_preconnected(unit);
+  std::shared_ptr<Unit> u = opens ? find_or_add(unit) : find_unit(unit);
+  if (!u) return std::nullopt;
+  UnitLock lock(*u);
+  if (!u->open && opens) {
     if (!open_default(*u, unit, unit == 5 ? Action::kRead : Action::kWrite).is_ok()) {
       return std::nullopt;
     }
@@ -421,8 +460,9 @@ std::map<int, std::shared_ptr<Unit>> table_snapshot() {
 }
 
 std::optional<UnitConnection> unit_for_window(int window) {
+  PausePoint pause_point;
   for (auto& [number, u] : table_snapshot()) {
-    std::lock_guard<std::recursive_timed_mutex> lock(u->mutex);
+    UnitLock lock(*u);
     if (number != kNoUnit && u->open && u->file == nullptr && u->connection.window_unit &&
         u->connection.window == window) {
       return u->connection;
@@ -432,6 +472,7 @@ std::optional<UnitConnection> unit_for_window(int window) {
 }
 
 void complete_pending_lines(const std::function<bool(const UnitConnection&)>& shows_window) {
+  PausePoint pause_point;
   for (auto& [number, u] : table_snapshot()) {
     // A unit busy on another thread completes its own line; it may be a read
     // waiting for keys that only the calling thread can deliver.
@@ -444,7 +485,17 @@ void complete_pending_lines(const std::function<bool(const UnitConnection&)>& sh
   }
 }
 
+void set_unit_wait_service(bool (*serve)()) {
+  g_wait_service.store(serve);
+}
+
+std::size_t known_unit_count() {
+  std::lock_guard<std::mutex> lock(g_table_mutex);
+  return g_table.size();
+}
+
 void finish() {
+  PausePoint pause_point;
   for (auto& [number, u] : table_snapshot()) {
     // A unit busy on another thread (which may itself be waiting for the
     // thread that ends the program) is left to the end of the process

@@ -71,7 +71,8 @@ bool file_exists(std::string_view name);
 
 // The connection of an open console or window unit; units 0, 5 and 6 are
 // first opened with their defaults when `open_preconnected` is set. Empty
-// for other units and for disk files.
+// for other units, disk files and negative numbers; the query adds no unit
+// to the table.
 std::optional<UnitConnection> device_connection(int unit, bool open_preconnected);
 // The console or window unit connected to `window`, if any.
 std::optional<UnitConnection> unit_for_window(int window);
@@ -79,6 +80,15 @@ std::optional<UnitConnection> unit_for_window(int window);
 // `shows_window` is true (before text calls that read or move the text
 // position of that window).
 void complete_pending_lines(const std::function<bool(const UnitConnection&)>& shows_window);
+
+// How many units the table knows (open ones and ones used before).
+std::size_t known_unit_count();
+
+// A thread for which `serve` returns true never blocks on a unit that
+// another thread uses: it calls `serve` between short waits instead (the
+// windowed shell's GUI thread serves the messages sent to it, which the
+// unit's holder may be waiting for). Null restores plain blocking.
+void set_unit_wait_service(bool (*serve)());
 
 // Closes every open unit, completing pending line ends; run at program end.
 void finish();

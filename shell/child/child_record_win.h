@@ -82,6 +82,9 @@ struct ChildRecord {
 
   // Key waits, the read event and the third lock; shared with waiting threads.
   std::shared_ptr<ChildInput> input = std::make_shared<ChildInput>();
+  // The window's own hold and one per thread using the record (RecordHold).
+  std::atomic<int> holds{1};
+  bool closed = false;  // the window is gone; set under the drawing lock
 
   std::atomic<bool> flush_requested{false};
   std::atomic<bool> scrolled_since_paint{false};  // the screen was pixel-scrolled
@@ -92,5 +95,33 @@ struct ChildRecord {
 
 // The record of a child window, or null for a window without one.
 ChildRecord* child_record(HWND hwnd);
+
+// Drops one hold on a record; the last one frees it.
+void release_record(ChildRecord* r);
+
+// A thread's hold on a record found through the window table: the record
+// lives until its last hold is dropped, so a window destroyed meanwhile
+// never leaves a writer with freed memory (it finds the record closed).
+class RecordHold {
+ public:
+  RecordHold() = default;
+  explicit RecordHold(ChildRecord* counted) : r_(counted) {}
+  ~RecordHold() { release_record(r_); }
+  RecordHold(RecordHold&& o) noexcept : r_(o.r_) { o.r_ = nullptr; }
+  RecordHold& operator=(RecordHold&& o) noexcept {
+    if (this != &o) {
+      release_record(r_);
+      r_ = o.r_;
+      o.r_ = nullptr;
+    }
+    return *this;
+  }
+  RecordHold(const RecordHold&) = delete;
+  RecordHold& operator=(const RecordHold&) = delete;
+  ChildRecord* get() const { return r_; }
+
+ private:
+  ChildRecord* r_ = nullptr;
+};
 
 }  // namespace shell

@@ -17,12 +17,6 @@ namespace {
 
 constexpr int kIconSize = 36;
 
-// While paused, the pausing thread holds the drawing lock and every program
-// thread is suspended outside any drawing, so painting goes ahead without it.
-bool drawing_lock_usable(const ChildRecord&) {
-  return shell_state().program_state.load() != kProgramStatePaused;
-}
-
 void fill_black(HDC dc, const RECT& rc) {
   FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
@@ -136,7 +130,9 @@ void paint_child(HWND hwnd) {
   ChildRecord* r = child_record(hwnd);
   // The window's own context is also the program thread's screen context:
   // BeginPaint to EndPaint runs under the drawing lock as all drawing does.
-  const bool lock = r != nullptr && drawing_lock_usable(*r);
+  // No thread waits for this one while it holds the lock (a paused program
+  // thread stops outside any drawing), so it is taken in every state.
+  const bool lock = r != nullptr;
   if (lock) r->drawing_lock.lock();
   // A region that was waiting for this repaint while the text scrolled
   // had its stale pixels moved elsewhere: repaint everything then.
@@ -152,6 +148,9 @@ void paint_child(HWND hwnd) {
 void update_scroll_bars(HWND hwnd) {
   ChildRecord* r = child_record(hwnd);
   if (r == nullptr) return;
+  // The program thread draws with the scroll position: it changes only
+  // under the drawing lock.
+  Locked draw(r->drawing_lock);
   const bool hide = r->fit || r->iconic || IsIconic(shell_state().frame) || !r->configured;
   // Showing or hiding one bar changes the client area: settle the ranges
   // first, then clamp the positions once against the final ranges.
@@ -171,6 +170,11 @@ void update_scroll_bars(HWND hwnd) {
   }
   r->scroll_range_x = range_x;
   r->scroll_range_y = range_y;
+  // Output in fit mode scales its rectangles to the target's size.
+  if (r->target == hwnd) {
+    r->target_width = r->view_width;
+    r->target_height = r->view_height;
+  }
   // With the bars hidden (fit mode, minimised) the 1:1 position is kept for
   // the return to the 1:1 view.
   if (!hide) {
@@ -201,7 +205,7 @@ void on_child_size(HWND hwnd, WPARAM size_type) {
 
 void on_scroll_request(HWND hwnd, bool horizontal, int request, int thumb) {
   ChildRecord* r = child_record(hwnd);
-  if (r == nullptr || r->fit || !drawing_lock_usable(*r)) return;
+  if (r == nullptr || r->fit) return;
   const int current = horizontal ? r->scroll_x : r->scroll_y;
   const int line = horizontal ? r->cell_width : r->cell_height;
   const int page = horizontal ? r->view_width : r->view_height;
@@ -383,7 +387,7 @@ void apply_configured_shape(HWND hwnd, bool first_time) {
 
 void realise_palette(HWND hwnd) {
   ChildRecord* r = child_record(hwnd);
-  if (r == nullptr || r->palette == nullptr || !drawing_lock_usable(*r)) return;
+  if (r == nullptr || r->palette == nullptr) return;
   Locked draw(r->drawing_lock);
   SelectPalette(r->screen_dc, r->palette, FALSE);
   RealizePalette(r->screen_dc);

@@ -61,17 +61,22 @@ LRESULT on_create(HWND hwnd, LPARAM lparam) {
 
 void on_destroy(HWND hwnd) {
   ChildRecord* r = child_record(hwnd);
-  release_slot(hwnd);
+  release_slot(hwnd);  // from here on no thread finds the record
   forget_active_child(hwnd);
   if (r == nullptr) return;
   end_input_on_destroy(*r);  // a read or key wait on the window ends now
   SetWindowLongPtrA(hwnd, 0, 0);
   end_full_screen_on_destroy(*r);
-  if (r->memory_dc_default_bitmap != nullptr)
-    SelectObject(r->memory_dc.get(), r->memory_dc_default_bitmap);
-  if (r->palette != nullptr) DeleteObject(r->palette);
-  ReleaseDC(hwnd, r->window_dc);
-  delete r;
+  {
+    // A writer in progress finishes first; later ones find the record
+    // closed. The record itself lives on while another thread holds it.
+    Locked draw(r->drawing_lock);
+    r->closed = true;
+    ReleaseDC(hwnd, r->window_dc);
+    r->window_dc = nullptr;
+    r->screen_dc = nullptr;
+  }
+  release_record(r);  // the window's own hold
 }
 
 LRESULT on_close(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -165,6 +170,14 @@ LRESULT CALLBACK child_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
 }
 
 }  // namespace
+
+void release_record(ChildRecord* r) {
+  if (r == nullptr || r->holds.fetch_sub(1) != 1) return;
+  if (r->memory_dc_default_bitmap != nullptr)
+    SelectObject(r->memory_dc.get(), r->memory_dc_default_bitmap);
+  if (r->palette != nullptr) DeleteObject(r->palette);
+  delete r;
+}
 
 ChildRecord* child_record(HWND hwnd) {
   if (hwnd == nullptr) return nullptr;

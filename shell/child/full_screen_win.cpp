@@ -26,8 +26,7 @@ void paint_popup(HWND popup) {
   if (r != nullptr && r->bitmap) {
     RECT rc;
     GetClientRect(popup, &rc);
-    const bool lock = shell_state().program_state.load() != kProgramStatePaused;
-    if (lock) r->drawing_lock.lock();
+    r->drawing_lock.lock();
     HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     if (rc.right == r->screen_width && rc.bottom == r->screen_height) {
       BitBlt(dc, 0, 0, rc.right, rc.bottom, r->memory_dc.get(), 0, 0, SRCCOPY);
@@ -37,7 +36,7 @@ void paint_popup(HWND popup) {
     }
     SetCursor(old);
     GdiFlush();
-    if (lock) r->drawing_lock.unlock();
+    r->drawing_lock.unlock();
   }
   EndPaint(popup, &ps);
 }

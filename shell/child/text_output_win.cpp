@@ -5,6 +5,7 @@
 #include "shell/child/text_output_win.h"
 
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "shell/child/child_window_win.h"
 #include "shell/child/keyboard_input_win.h"
 #include "shell/child/line_editor.h"
+#include "shell/frame/error_boxes_win.h"
 #include "shell/frame/window_config_win.h"
 #include "shell/graphics/graphics_status.h"
 #include "shell/graphics/palette_win.h"
@@ -34,8 +36,27 @@ RECT text_window_rect(const ChildRecord& r) {
 }
 
 bool draws_on_screen(const ChildRecord& r) {
-  return !r.iconic && !r.fit && !r.in_full_screen();
+  return !r.closed && !r.iconic && !r.fit && !r.in_full_screen();
 }
+
+// The caret inverts the cell under it on the screen: output drawn there (or
+// scrolled past it) while it shows would leave an inverted cell behind when
+// it next blinks or moves. It is hidden around every such drawing.
+class CaretHidden {
+ public:
+  explicit CaretHidden(const ChildRecord& r)
+      : hwnd_(r.caret_made && draws_on_screen(r) ? r.hwnd : nullptr) {
+    if (hwnd_ != nullptr && !HideCaret(hwnd_)) hwnd_ = nullptr;
+  }
+  ~CaretHidden() {
+    if (hwnd_ != nullptr) ShowCaret(hwnd_);
+  }
+  CaretHidden(const CaretHidden&) = delete;
+  CaretHidden& operator=(const CaretHidden&) = delete;
+
+ private:
+  HWND hwnd_;
+};
 
 // Invalidates the rectangle of the target that shows `rc` of the virtual
 // screen, scaled in fit and full-screen mode (rounded outwards).
@@ -147,6 +168,8 @@ void write_text(ChildRecord& r, std::string_view text, bool control_characters, 
   Locked text_lock(r.text_lock);
   {
     Locked draw(r.drawing_lock);
+    if (r.closed) return;  // the window went while this call waited
+    CaretHidden caret(r);
     TextDrawingSetup setup(r);
     WindowTextTarget target(r);
     target.set_empty_record(empty_record);
@@ -174,7 +197,8 @@ void erase_previous_cell(ChildRecord& r) {
 }
 
 void scroll_text_window(ChildRecord& r, int lines) {
-  if (lines == 0 || !r.configured) return;
+  if (lines == 0 || !r.configured || r.closed) return;
+  CaretHidden caret(r);
   const RECT area = text_window_rect(r);
   const int height = area.bottom - area.top;
   const int shift = lines * r.cell_height;
@@ -218,10 +242,11 @@ void scroll_text_window(ChildRecord& r, int lines) {
 
 std::int32_t Write(const char* bytes, std::int32_t length, std::int32_t window_number,
                    std::int32_t mode) {
-  HWND hwnd = window_of(window_number);
-  if (hwnd == nullptr) return -1;
-  ChildRecord* r = child_record(hwnd);
+  // Held for the whole write: a window closed meanwhile keeps its record.
+  const RecordHold hold = hold_record(window_number);
+  ChildRecord* r = hold.get();
   if (r == nullptr) {
+    if (window_of(window_number) == nullptr) return -1;
     MessageBoxA(nullptr, "InvalidHandle", "ERROR", MB_OK | MB_TASKMODAL);
     return -1;
   }
@@ -233,10 +258,15 @@ std::int32_t Write(const char* bytes, std::int32_t length, std::int32_t window_n
   std::int32_t result = length;
   const int previous = wggetactive();
   if (wgsetactive(window_number) != 0) {
-    ensure_configured(*r);
-    std::string text =
-        length > 0 ? std::string(bytes, static_cast<std::size_t>(length)) : std::string(" ");
-    write_text(*r, text, true, length == 0);
+    try {
+      ensure_configured(*r);
+      std::string text =
+          length > 0 ? std::string(bytes, static_cast<std::size_t>(length)) : std::string(" ");
+      write_text(*r, text, true, length == 0);
+    } catch (const std::bad_alloc&) {
+      error_box(4, __FILE__, __LINE__);
+      result = -1;
+    }
     if (!r->iofocus && previous != window_number && wgsetactive(previous) == 0) result = -1;
   }
   set_graphics_status(saved_status);

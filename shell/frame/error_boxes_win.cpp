@@ -14,8 +14,10 @@ namespace {
 bool show_box(ErrorLevel level, int number, const char* file, int line, bool settings_hook,
               UINT icon) {
   const std::string text = error_box_text(level, number, file, line, settings_hook);
-  return MessageBoxA(shell_state().frame, text.c_str(), error_caption(level),
-                     MB_OK | MB_TASKMODAL | icon) != 0;
+  // A frame that failed while being made (or is gone) cannot own the box.
+  HWND owner = shell_state().frame;
+  if (owner != nullptr && !IsWindow(owner)) owner = nullptr;
+  return MessageBoxA(owner, text.c_str(), error_caption(level), MB_OK | MB_TASKMODAL | icon) != 0;
 }
 
 }  // namespace

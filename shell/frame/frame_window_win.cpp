@@ -4,9 +4,12 @@
 // open unit, so nothing written is lost.
 #include "shell/frame/frame_window_win.h"
 
+#include <mutex>
+
 #include "runtime/units.h"
 #include "shell/child/child_commands_win.h"
 #include "shell/child/child_record_win.h"
+#include "shell/frame/menu_lock_win.h"
 #include "shell/frame/menu_table.h"
 #include "shell/frame/menu_bar_win.h"
 #include "shell/frame/program_state_win.h"
@@ -31,9 +34,19 @@ LRESULT on_frame_create(HWND hwnd) {
 
 void on_frame_destroy() {
   ShellState& s = shell_state();
+  s.frame_closing.store(true);
   SetMenu(s.frame, s.minimal_menu_bar);
   PostQuitMessage(0);
   rt::finish();  // every open unit is closed; what was written stays on disk
+}
+
+// The shell's own commands: the minimal bar's Exit, the standard commands
+// and the user items. Every other id (the window list, the system commands
+// of a maximised child's buttons in the menu bar) belongs to the MDI frame.
+bool shell_command(int command) {
+  if (command == kCmdMinimalExit || (command >= kCmdExit && command <= kCmdInput)) return true;
+  std::lock_guard<std::recursive_mutex> lock(menu_lock());
+  return menu_model().user_items().in_range(static_cast<CommandId>(command));
 }
 
 void on_frame_command(int command) {
@@ -84,7 +97,7 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       if (s.mdi_client != nullptr) SendMessageA(s.mdi_client, WM_MDIICONARRANGE, 0, 0);
       return 0;
     case WM_COMMAND:
-      if (lparam == 0) {
+      if (lparam == 0 && (shell_command(LOWORD(wparam)) || in_help_mode())) {
         on_frame_command(LOWORD(wparam));
         return 0;
       }

@@ -50,53 +50,46 @@ UINT_PTR id_or_popup(const MenuItem& item, HMENU popup) {
   return popup != nullptr ? reinterpret_cast<UINT_PTR>(popup) : static_cast<UINT_PTR>(item.command);
 }
 
-void insert_item(HMENU menu, int position, const MenuItem& item, HMENU popup) {
+bool insert_item(HMENU menu, int position, const MenuItem& item, HMENU popup) {
   const UINT flags =
       MF_BYPOSITION | static_cast<UINT>(mf_flags(item)) | (popup != nullptr ? MF_POPUP : 0);
-  InsertMenuA(menu, static_cast<UINT>(position), flags, id_or_popup(item, popup),
-              item.separator ? nullptr : item.text.c_str());
+  return InsertMenuA(menu, static_cast<UINT>(position), flags, id_or_popup(item, popup),
+                     item.separator ? nullptr : item.text.c_str()) != 0;
 }
 
-void update_item(HMENU menu, int position, const MenuItem& item) {
+bool update_item(HMENU menu, int position, const MenuItem& item) {
   HMENU popup = GetSubMenu(menu, position);
   const UINT flags =
       MF_BYPOSITION | static_cast<UINT>(mf_flags(item)) | (popup != nullptr ? MF_POPUP : 0);
-  ModifyMenuA(menu, static_cast<UINT>(position), flags, id_or_popup(item, popup),
-              item.separator ? nullptr : item.text.c_str());
+  return ModifyMenuA(menu, static_cast<UINT>(position), flags, id_or_popup(item, popup),
+                     item.separator ? nullptr : item.text.c_str()) != 0;
 }
 
-void mirror(const MenuChange& c) {
+// Applies one change to the real menu bar; false when a menu call failed.
+bool mirror(const MenuChange& c) {
   const int pos = bar_position(c.menu, child_menu_in_front());
   HMENU menu_bar = bar();
   switch (c.kind) {
     case MenuChange::Kind::kInsert:
-      if (c.item == 0) {
-        insert_item(menu_bar, pos, c.data, c.popup ? CreatePopupMenu() : nullptr);
-      } else {
-        insert_item(GetSubMenu(menu_bar, pos), c.item - 1, c.data, nullptr);
-      }
-      break;
+      if (c.item == 0)
+        return insert_item(menu_bar, pos, c.data, c.popup ? CreatePopupMenu() : nullptr);
+      return insert_item(GetSubMenu(menu_bar, pos), c.item - 1, c.data, nullptr);
     case MenuChange::Kind::kRemove:
-      DeleteMenu(c.item == 0 ? menu_bar : GetSubMenu(menu_bar, pos),
-                 static_cast<UINT>(c.item == 0 ? pos : c.item - 1), MF_BYPOSITION);
-      break;
+      return DeleteMenu(c.item == 0 ? menu_bar : GetSubMenu(menu_bar, pos),
+                        static_cast<UINT>(c.item == 0 ? pos : c.item - 1), MF_BYPOSITION) != 0;
     case MenuChange::Kind::kUpdate:
-      if (c.item == 0) {
-        update_item(menu_bar, pos, c.data);
-      } else {
-        update_item(GetSubMenu(menu_bar, pos), c.item - 1, c.data);
-      }
-      break;
+      if (c.item == 0) return update_item(menu_bar, pos, c.data);
+      return update_item(GetSubMenu(menu_bar, pos), c.item - 1, c.data);
     case MenuChange::Kind::kMakePopup:
-      ModifyMenuA(menu_bar, static_cast<UINT>(pos),
-                  MF_BYPOSITION | MF_POPUP | static_cast<UINT>(mf_flags(c.data)),
-                  reinterpret_cast<UINT_PTR>(CreatePopupMenu()), c.data.text.c_str());
-      break;
+      return ModifyMenuA(menu_bar, static_cast<UINT>(pos),
+                         MF_BYPOSITION | MF_POPUP | static_cast<UINT>(mf_flags(c.data)),
+                         reinterpret_cast<UINT_PTR>(CreatePopupMenu()), c.data.text.c_str()) != 0;
     case MenuChange::Kind::kWindowMenu:
       shell_state().window_menu = c.menu == 0 ? nullptr : GetSubMenu(menu_bar, pos);
       g_window_menu_moved = true;
-      break;
+      return true;
   }
+  return true;
 }
 
 // Builds the real menu bar from the model (start-up).
@@ -143,19 +136,21 @@ MenuModel& menu_model() {
   return model_storage();
 }
 
-void mirror_menu_changes() {
+bool mirror_menu_changes() {
   std::lock_guard<std::recursive_mutex> lock(menu_lock());
   if (bar() == nullptr) {
     model_storage().take_changes();
-    return;
+    return true;
   }
   const std::vector<MenuChange> changes = model_storage().take_changes();
-  if (changes.empty()) return;
-  for (const MenuChange& c : changes) mirror(c);
+  if (changes.empty()) return true;
+  bool all = true;
+  for (const MenuChange& c : changes) all = mirror(c) && all;
   // The bar is redrawn by the GUI thread: a thread that holds a lock must
   // never wait for it.
   PostMessageA(shell_state().frame, kRedrawMenuBar, g_window_menu_moved ? 1 : 0, 0);
   g_window_menu_moved = false;
+  return all;
 }
 
 void redraw_menu_bar(bool window_menu_moved) {

@@ -19,8 +19,8 @@ bool build_minimal_menu_bar();
 // Puts the frame's menu bar in place at the end of start-up.
 void install_menu_bar();
 // Mirrors the model's recorded changes into the real menu bar; the GUI
-// thread redraws it (kRedrawMenuBar).
-void mirror_menu_changes();
+// thread redraws it (kRedrawMenuBar). False when a menu call failed.
+bool mirror_menu_changes();
 inline constexpr UINT kRedrawMenuBar = WM_APP + 20;
 void redraw_menu_bar(bool window_menu_moved);
 

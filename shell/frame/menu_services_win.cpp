@@ -7,8 +7,10 @@
 
 #include <cstring>
 #include <mutex>
+#include <new>
 
 #include "shell/child/child_record_win.h"
+#include "shell/frame/error_boxes_win.h"
 #include "shell/frame/menu_lock_win.h"
 #include "shell/frame/menu_bar_win.h"
 #include "shell/frame/window_config_win.h"
@@ -66,12 +68,25 @@ bool menus_usable() {
   return true;
 }
 
+// A menu call that fails, or an item text without memory, is reported in
+// the shell's error box and the service returns false.
 template <typename Change>
 std::int32_t change_menus(Change change) {
   if (!menus_usable()) return 0;
-  std::lock_guard<std::recursive_mutex> lock(menu_lock());
-  const bool ok = change(menu_model());
-  mirror_menu_changes();
+  bool ok = false;
+  bool mirrored = true;
+  try {
+    std::lock_guard<std::recursive_mutex> lock(menu_lock());
+    ok = change(menu_model());
+    mirrored = mirror_menu_changes();
+  } catch (const std::bad_alloc&) {
+    error_box(4, __FILE__, __LINE__);
+    return 0;
+  }
+  if (!mirrored) {
+    error_box(5, __FILE__, __LINE__);
+    return 0;
+  }
   return ok ? 1 : 0;
 }
 

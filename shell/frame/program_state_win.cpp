@@ -9,9 +9,8 @@
 #include <string>
 
 #include "runtime/error_stop.h"
+#include "runtime/pause_gate.h"
 #include "runtime/units.h"
-#include "shell/child/child_record_win.h"
-#include "shell/child/keyboard_input_win.h"
 #include "shell/frame/error_boxes_win.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/frame/menu_bar_win.h"
@@ -22,7 +21,6 @@
 #include "shell/frame/status_message.h"
 #include "shell/startup/end_process_win.h"
 #include "shell/startup/shell_state_win.h"
-#include "shell/startup/thread_registry_win.h"
 #include "shell/units/active_window_win.h"
 
 namespace shell {
@@ -30,9 +28,11 @@ namespace {
 
 std::mutex g_message_lock;
 StatusMessages g_messages;
-std::mutex g_state_lock;
+// One lock for the state and everything that follows it (the shared state
+// word, the pause gate, the user items), so that a refused change is
+// refused everywhere and Pause can never slip in after Finished.
+std::recursive_mutex g_state_lock;
 ProgramStates g_states;
-std::atomic<HANDLE> g_pause_thread{nullptr};
 
 // Serves the calling thread's messages until WM_QUIT.
 void pump_until_quit() {
@@ -44,29 +44,20 @@ void pump_until_quit() {
   }
 }
 
-DWORD WINAPI pause_thread(LPVOID) {
-  // No program thread is stopped inside a step of a read or key wait, which
-  // would leave every typed key waiting for the keyboard lock while paused.
-  std::lock_guard<std::mutex> keys(keyboard_lock());
-  ChildRecord* r = child_record(active_child());
-  if (r != nullptr) {
-    r->text_lock.lock();
-    r->drawing_lock.lock();
+// Moves to `state` under the state lock; false when the move is refused.
+// A paused run that finishes has nobody left to resume it: its threads go on.
+bool move_state(int state) {
+  std::lock_guard<std::recursive_mutex> lock(g_state_lock);
+  if (state == kProgramStateFinished) {
+    const bool was_paused = g_states.state() == ProgramState::kPaused;
+    g_states.finish();
+    shell_state().program_state.store(state);
+    if (was_paused) ResumeApplication();
+    return true;
   }
-  {
-    // Nor is a program thread stopped inside a menu service, which would
-    // leave the menus locked while paused.
-    std::lock_guard<std::recursive_mutex> menus(menu_lock());
-    if (SetState(kProgramStatePaused) != 0) PauseApplication();
-  }
-  if (r != nullptr) {
-    r->text_lock.unlock();
-    GdiFlush();
-    r->drawing_lock.unlock();
-  }
-  HANDLE self = g_pause_thread.exchange(nullptr);
-  if (self != nullptr) CloseHandle(self);
-  return 0;
+  if (!g_states.set_state(state)) return false;
+  shell_state().program_state.store(state);
+  return true;
 }
 
 [[noreturn]] void shell_stop(const std::string& report) {
@@ -85,24 +76,15 @@ void SetStatusBar(int state) {
     warning_box(6, __FILE__, __LINE__);
     return;
   }
-  {
-    std::lock_guard<std::mutex> lock(g_state_lock);
-    if (state == kProgramStateFinished) {
-      g_states.finish();
-    } else {
-      g_states.set_state(state);
-    }
-  }
-  shell_state().program_state.store(state);
-  show_state_word(state);
+  if (!move_state(state)) return;
+  // The word of the state as it is now: a later change by another thread
+  // then never leaves an older word showing.
+  show_state_word(GetState());
 }
 
 int SetState(int state) {
-  {
-    std::lock_guard<std::mutex> lock(g_state_lock);
-    if (g_states.state() == ProgramState::kFinished || (state != 0 && state != 1)) return 0;
-  }
-  SetStatusBar(state);
+  if ((state != 0 && state != 1) || !move_state(state)) return 0;
+  show_state_word(GetState());
   return 1;
 }
 
@@ -139,38 +121,39 @@ int GetExit() {
   return shell_state().exit_mode.load();
 }
 
+// Program threads are not suspended wherever they happen to be (inside the
+// heap, stdio or a unit, which the GUI thread then needs): they stop at the
+// start of their next call into the run-time or the shell.
 void PauseApplication() {
   set_user_items_enabled(false);
-  for (HANDLE t : registered_threads()) SuspendThread(t);
+  rt::close_pause_gate();
 }
 
 void ResumeApplication() {
   set_user_items_enabled(true);
-  for (HANDLE t : registered_threads()) ResumeThread(t);
+  rt::open_pause_gate();
 }
 
 void pause_command() {
-  PauseStep step;
   {
-    std::lock_guard<std::mutex> lock(g_state_lock);
-    step = g_states.pause();
+    std::lock_guard<std::recursive_mutex> lock(g_state_lock);
+    // Already paused (remembered for the next Resume) or finished.
+    if (g_states.pause() != PauseStep::kPause) return;
+    if (!move_state(kProgramStatePaused)) return;
+    PauseApplication();
   }
-  if (step != PauseStep::kPause) return;  // already paused (remembered) or finished
-  if (g_pause_thread.load() != nullptr) return;
-  HANDLE t = CreateThread(nullptr, 0, pause_thread, nullptr, CREATE_SUSPENDED, nullptr);
-  if (t == nullptr) return;
-  g_pause_thread.store(t);
-  ResumeThread(t);
+  show_state_word(GetState());
 }
 
 void resume_command() {
   end_selection_modes();
-  ResumeStep step;
   {
-    std::lock_guard<std::mutex> lock(g_state_lock);
-    step = g_states.resume();
+    std::lock_guard<std::recursive_mutex> lock(g_state_lock);
+    if (g_states.resume() != ResumeStep::kResume) return;
+    if (!move_state(kProgramStateRunning)) return;
+    ResumeApplication();
   }
-  if (step == ResumeStep::kResume && SetState(kProgramStateRunning) != 0) ResumeApplication();
+  show_state_word(GetState());
 }
 
 int NiceExit(int code) {

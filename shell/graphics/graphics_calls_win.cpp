@@ -29,7 +29,7 @@ void keep_status(GraphicsStatus status) {
 }
 
 bool draws_on_screen(const ChildRecord& r) {
-  return r.screen_dc == r.window_dc && !r.fit && !r.iconic;
+  return !r.closed && r.screen_dc == r.window_dc && !r.fit && !r.iconic;
 }
 
 std::int32_t get_pixel(ChildRecord& r, XyPair view) {
@@ -39,6 +39,9 @@ std::int32_t get_pixel(ChildRecord& r, XyPair view) {
     return -1;
   }
   Locked draw(r.drawing_lock);
+  // Text output leaves the text window's clip selected; outside it the
+  // pixel would read as invalid.
+  select_graphics_clip(r);
   const COLORREF c = GetPixel(r.memory_dc.get(), p.x, p.y);
   return c == CLR_INVALID ? -1 : static_cast<std::int32_t>(c & 0xFFFFFF);
 }
@@ -50,6 +53,7 @@ std::int32_t set_pixel(ChildRecord& r, XyPair view, std::int32_t color) {
     return -1;
   }
   Locked draw(r.drawing_lock);
+  select_graphics_clip(r);  // the viewport, not what text output left selected
   const COLORREF previous = GetPixel(r.memory_dc.get(), p.x, p.y);
   const COLORREF c = static_cast<COLORREF>(color) & 0xFFFFFF;
   SetPixelV(r.memory_dc.get(), p.x, p.y, c);

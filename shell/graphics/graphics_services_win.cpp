@@ -21,7 +21,11 @@ namespace shell {
 // The active window's record for a graphics call, configured; null (status
 // -1) when the thread has none or it was kept after its unit closed.
 ChildRecord* graphics_window() {
-  ChildRecord* r = record_of(wggetactive());
+  // The hold lasts until the thread's next service call, so a window
+  // destroyed during this one leaves its record alive until then.
+  thread_local RecordHold t_hold;
+  t_hold = hold_record(wggetactive());
+  ChildRecord* r = t_hold.get();
   if (r == nullptr || r->kept_after_close) {
     set_graphics_status(kStatusError);
     return nullptr;

@@ -4,10 +4,13 @@
 #include <windows.h>
 
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "runtime/units.h"
+#include "shell/frame/error_boxes_win.h"
 #include "shell/frame/program_state_win.h"
+#include "shell/startup/end_process_win.h"
 #include "shell/startup/frame_init_win.h"
 #include "shell/startup/program_hooks.h"
 #include "shell/startup/shell_state_win.h"
@@ -20,7 +23,13 @@ namespace {
 // The program thread: the run-time's main wrapper around the main program.
 DWORD WINAPI ForkMain(LPVOID) {
   GetThreadLocal();
-  program_main();
+  try {
+    program_main();
+  } catch (const std::bad_alloc&) {
+    // No exception leaves the thread: memory running out is the shell's
+    // fatal error, not an abnormal end.
+    fatal_box(4, __FILE__, __LINE__);
+  }
   rt::finish();
   SetStatusBar(kProgramStateFinished);
   NiceExit(0);
@@ -71,6 +80,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   const int code = message_loop();
   rt::finish();
   // A program that ended with a code (a run-time error report gives 1)
-  // keeps it when the user closes the frame after the exit prompt.
-  return code != 0 ? code : s.end_code.load();
+  // keeps it when the user closes the frame after the exit prompt. Every
+  // unit is closed: the process ends at once, without the exit processing
+  // that would race with (or wait for) the program thread, which may still
+  // run or stand paused.
+  end_process_now(code != 0 ? code : s.end_code.load());
 }

@@ -50,7 +50,8 @@ struct ShellState {
   FrameSizeRequest frame_size;
   std::atomic<int> exit_mode{kExitPrompt};
   std::atomic<int> program_state{kProgramStateRunning};
-  std::atomic<int> end_code{0};  // the code the program ended with, if it ended
+  std::atomic<int> end_code{0};            // the code the program ended with, if it ended
+  std::atomic<bool> frame_closing{false};  // the frame is being destroyed
   DWORD process_id = 0;
   DWORD gui_thread_id = 0;
   DWORD program_thread_id = 0;

@@ -5,6 +5,7 @@
 
 #include <mutex>
 
+#include "runtime/pause_gate.h"
 #include "shell/frame/error_boxes_win.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
@@ -19,6 +20,7 @@ thread_local ThreadRecord* t_record = nullptr;
 void register_calling_thread() {
   const DWORD self = GetCurrentThreadId();
   AttachThreadInput(self, shell_state().gui_thread_id, TRUE);
+  rt::stop_calling_thread_when_paused();
   HANDLE duplicate = nullptr;
   if (DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &duplicate,
                       THREAD_SUSPEND_RESUME | THREAD_QUERY_INFORMATION, FALSE, 0)) {

@@ -1,7 +1,7 @@
 // Per-thread records and the registry of program threads. Every thread
 // that calls the shell gets a record with its active window; a thread other
 // than the GUI thread has its input attached to the GUI thread's and is
-// registered, with suspend/resume access, so that Pause can stop it.
+// registered as a program thread, which Pause stops at its next call.
 #pragma once
 
 #include <windows.h>

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 
+#include "runtime/pause_gate.h"
 #include "shell/child/child_record_win.h"
 #include "shell/child/child_window_win.h"
 #include "shell/child/full_screen_win.h"
@@ -41,16 +42,32 @@ int default_window() {
 }
 
 int wgsetactive(int number) {
+  rt::PausePoint pause_point;
   if (number == kSelectDefaultWindow) {
-    std::lock_guard<std::recursive_mutex> lock(g_default_lock);
-    int d = g_default_window.load();
-    if (!usable(d)) {
-      d = wgopen(nullptr);
-      if (d == kNoWindow) return 0;
-      g_default_window.store(d);
+    for (;;) {
+      int stale = kNoWindow;
+      {
+        std::lock_guard<std::recursive_mutex> lock(g_default_lock);
+        stale = g_default_window.load();
+        if (usable(stale)) {
+          make_active(stale);
+          return 1;
+        }
+      }
+      // The window is made by the GUI thread, which may itself be waiting
+      // for the default-window lock: it is opened without the lock held.
+      const int opened = wgopen(nullptr);
+      if (opened == kNoWindow) return 0;
+      std::lock_guard<std::recursive_mutex> lock(g_default_lock);
+      const int now = g_default_window.load();
+      if (now == stale || now == opened || !usable(now)) {
+        g_default_window.store(opened);
+        make_active(opened);
+        return 1;
+      }
+      // Another thread replaced the default window meanwhile: use that one.
+      destroy_child_window(window_of(opened));
     }
-    make_active(d);
-    return 1;
   }
   if (!window_number_in_range(number) || !usable(number)) {
     set_graphics_status(kStatusError);
@@ -61,6 +78,7 @@ int wgsetactive(int number) {
 }
 
 int wggetactive() {
+  rt::PausePoint pause_point;
   { std::lock_guard<std::recursive_mutex> lock(g_default_lock); }
   if (on_gui_thread()) {
     const int last = g_last_made_active.load();

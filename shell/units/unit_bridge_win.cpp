@@ -79,6 +79,9 @@ bool WindowConsole::connect(rt::UnitConnection& c, const std::optional<std::stri
 }
 
 bool WindowConsole::write(const rt::UnitConnection& c, std::string_view bytes) {
+  // Output that arrives while the frame is being destroyed has nowhere to
+  // go and the process is ending: it is not an error of the program.
+  if (shell_state().frame_closing.load()) return true;
   const int window = window_for(c);
   if (window == kNoWindow || !prepare_window(c, window)) return false;
   const auto length = static_cast<std::int32_t>(bytes.size());
@@ -149,8 +152,19 @@ bool GetFileName(char* buffer, int size, const char* title) {
   return GetOpenFileNameA(&ofn) != 0 && buffer[0] != '\0';
 }
 
+// The GUI thread never blocks on a unit that a program thread uses: that
+// thread may be waiting for a message it sent to the GUI thread (a window
+// being made or activated), so the messages sent meanwhile are served.
+bool serve_sent_messages_on_gui_thread() {
+  if (!on_gui_thread()) return false;
+  MSG msg;
+  PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  return true;
+}
+
 void install_window_console() {
   rt::set_console_device(&g_console);
+  rt::set_unit_wait_service(serve_sent_messages_on_gui_thread);
 }
 
 void complete_window_lines(int window) {

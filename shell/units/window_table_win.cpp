@@ -50,6 +50,16 @@ ChildRecord* record_of(int number) {
   return h != nullptr ? child_record(h) : nullptr;
 }
 
+RecordHold hold_record(int number) {
+  if (!window_number_in_range(number)) return RecordHold();
+  std::lock_guard<std::mutex> lock(g_table_lock);
+  HWND h = g_slots[number - kFirstWindowNumber];
+  ChildRecord* r = h != nullptr && h != kReserved ? child_record(h) : nullptr;
+  if (r == nullptr) return RecordHold();
+  r->holds.fetch_add(1);
+  return RecordHold(r);
+}
+
 int window_number_of(HWND hwnd) {
   if (hwnd == nullptr) return kNoWindow;
   std::lock_guard<std::mutex> lock(g_table_lock);

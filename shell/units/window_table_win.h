@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-namespace shell {
+#include "shell/child/child_record_win.h"
 
-struct ChildRecord;
+namespace shell {
 
 inline constexpr int kFirstWindowNumber = 1024;
 inline constexpr int kWindowSlots = 40;
@@ -21,6 +21,9 @@ inline bool window_number_in_range(int n) {
 HWND window_of(int number);
 // The record of `number`'s window, or null.
 ChildRecord* record_of(int number);
+// A hold on the record of `number`'s window, taken under the table lock so
+// that the window cannot free it meanwhile; empty when there is none.
+RecordHold hold_record(int number);
 // The window number of a child window, or kNoWindow.
 int window_number_of(HWND hwnd);
 

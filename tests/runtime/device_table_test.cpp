@@ -7,7 +7,7 @@ namespace {
 
 using rt::DeviceKind;
 
-TEST(DeviceTable, NamesExtensionsAndCase) {
+TEST(DeviceTable, NamesExtensionsAndCaseOnWindows) {
   struct Case {
     const char* name;
     DeviceKind kind;
@@ -24,7 +24,26 @@ TEST(DeviceTable, NamesExtensionsAndCase) {
       {"AUX", DeviceKind::kAuxPort},        {"LINE", DeviceKind::kAuxPort},
       {"report.out", DeviceKind::kFile},    {"C:\\data\\CON", DeviceKind::kFile},
   };
-  for (const Case& c : cases) EXPECT_EQ(rt::classify_file_name(c.name), c.kind) << c.name;
+  for (const Case& c : cases) EXPECT_EQ(rt::classify_file_name(c.name, true), c.kind) << c.name;
+}
+
+// Elsewhere the system's device names are ordinary files (nul.pdb gave an
+// early end of file, aux.pdb "device not available"); the run-time's own
+// console and window names keep their meaning.
+TEST(DeviceTable, SystemDeviceNamesAreFilesElsewhere) {
+  struct Case {
+    const char* name;
+    DeviceKind kind;
+  } cases[] = {
+      {"nul.pdb", DeviceKind::kFile},       {"con.pdb", DeviceKind::kFile},
+      {"aux.pdb", DeviceKind::kFile},       {"prn.pdb", DeviceKind::kFile},
+      {"com1.pdb", DeviceKind::kFile},      {"COM4", DeviceKind::kFile},
+      {"LPT2", DeviceKind::kFile},          {"CON", DeviceKind::kFile},
+      {"CONOUT$", DeviceKind::kConsoleOut}, {"conin$", DeviceKind::kConsoleIn},
+      {"ERR", DeviceKind::kConsoleErr},     {"USER", DeviceKind::kWindow},
+      {"LINE", DeviceKind::kAuxPort},
+  };
+  for (const Case& c : cases) EXPECT_EQ(rt::classify_file_name(c.name, false), c.kind) << c.name;
 }
 
 }  // namespace
