@@ -204,9 +204,12 @@ void serve_messages_until(const std::function<bool()>& done) {
 
 std::int32_t Read(char* buffer, std::int32_t length, std::int32_t window_number) {
   if (length < 0 || (length > 0 && buffer == nullptr)) return -1;
-  HWND hwnd = window_of(window_number);
-  ChildRecord* r = child_record(hwnd);
+  // Held for the whole read: a window destroyed meanwhile keeps its record
+  // alive until the read has let go of it.
+  const RecordHold hold = hold_record(window_number);
+  ChildRecord* r = hold.get();
   if (r == nullptr || r->kept_after_close) return -1;
+  HWND hwnd = r->hwnd;
   ensure_configured(*r);
   if (!r->configured) return -1;
   const std::shared_ptr<ChildInput> input = r->input;
