@@ -11,9 +11,9 @@
 namespace shell {
 
 // Client pixels, right and bottom exclusive.
-struct PixelRect {
+struct ClientRect {
   int left, top, right, bottom;
-  friend bool operator==(const PixelRect& a, const PixelRect& b) {
+  friend bool operator==(const ClientRect& a, const ClientRect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
   }
 };
@@ -25,6 +25,6 @@ struct PixelRect {
 // last row from the left edge to the last corner's cell. Graphics: the
 // outline of the rectangle between the corners. Empty rectangles are left
 // out.
-std::vector<PixelRect> highlight_rects(const Selection& s, const SelectView& v);
+std::vector<ClientRect> highlight_rects(const Selection& s, const SelectView& v);
 
 }  // namespace shell

@@ -12,6 +12,7 @@
 #include "runtime/units.h"
 #include "shell/child/child_record_win.h"
 #include "shell/child/keyboard_input_win.h"
+#include "shell/edit/select_mode_win.h"
 #include "shell/frame/error_boxes_win.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/frame/menu_bar_win.h"
@@ -161,6 +162,27 @@ void pause_command() {
   if (t == nullptr) return;
   g_pause_thread.store(t);
   ResumeThread(t);
+}
+
+bool pausing() {
+  return g_pause_thread.load() != nullptr;
+}
+
+void pause_and_wait() {
+  pause_command();
+  while (g_pause_thread.load() != nullptr) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return;
+      }
+      if (TranslateMDISysAccel(shell_state().mdi_client, &msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
 }
 
 void resume_command() {

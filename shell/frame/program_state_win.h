@@ -21,6 +21,12 @@ void ResumeApplication();
 // The Pause and Resume commands.
 void pause_command();
 void resume_command();
+// Pauses a running program for select mode and returns once the pause is
+// done, serving the GUI thread's messages meanwhile (the pause may wait for
+// a lock that a program thread holds while it waits for the GUI thread).
+void pause_and_wait();
+// A pause thread is stopping the program right now.
+bool pausing();
 
 // The end-of-program sequence; returns when the run goes on (never, when
 // the frame closes, since the process ends then).

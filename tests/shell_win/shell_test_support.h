@@ -25,5 +25,11 @@ std::string window_title(HWND hwnd);
 // Configures the active window as bvrank does: 695 x 895 pixels, the rest
 // chosen by the shell; the result of the first SETWINDOWCONFIG.
 std::int32_t configure_like_bvrank();
+// Analyses a copy of tests/data/STEM.pdb as bvrank does, writing its report
+// to the console unit; the copy's path, or empty when the analysis failed.
+std::string analyse_copy(const std::string& stem);
+// The state word and the message the status bar shows.
+std::string status_word();
+std::string status_message();
 
 }  // namespace shell_test
