@@ -7,7 +7,7 @@
 
 namespace {
 
-using shell::PixelRect;
+using shell::ClientRect;
 using shell::SelectKind;
 
 shell::SelectView view(int scroll_x, int scroll_y) {
@@ -30,7 +30,7 @@ shell::Selection selection(SelectKind kind, shell::SelectPoint anchor, shell::Se
 }
 
 TEST(Highlight, TextStreams) {
-  using Rects = std::vector<PixelRect>;
+  using Rects = std::vector<ClientRect>;
   // One row: from the first cell to the last.
   EXPECT_EQ(shell::highlight_rects(selection(SelectKind::kText, {3, 2}, {6, 2}), view(0, 0)),
             (Rects{{24, 32, 56, 48}}));
@@ -51,7 +51,7 @@ TEST(Highlight, GraphicsOutlineCoversEachPixelOnce) {
   for (int y = 0; y < 40; ++y) {
     for (int x = 0; x < 40; ++x) {
       int covered = 0;
-      for (const PixelRect& r : rects)
+      for (const ClientRect& r : rects)
         covered += x >= r.left && x < r.right && y >= r.top && y < r.bottom;
       ASSERT_LE(covered, 1) << x << "," << y;
       const bool edge = (x == 5 || x == 10) && y >= 14 && y <= 20;
