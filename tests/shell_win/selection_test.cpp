@@ -7,12 +7,12 @@
 #include <windows.h>
 
 #include <chrono>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "e2e/driver.h"
 #include "shell/child/child_record_win.h"
 #include "shell/child/input_pending_win.h"
 #include "shell/child/keyboard_input_win.h"
@@ -26,6 +26,7 @@
 namespace {
 
 using namespace std::chrono_literals;
+using driver::clipboard_text;
 using shell_test::status_message;
 using shell_test::status_word;
 using shell_test::window_title;
@@ -47,28 +48,6 @@ bool grey(int id) {
   const UINT state =
       GetMenuState(shell::shell_state().menu_bar, static_cast<UINT>(id), MF_BYCOMMAND);
   return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) != 0;
-}
-
-std::string clipboard_text() {
-  std::string text = "<none>";
-  if (!OpenClipboard(nullptr)) return "<not opened>";
-  if (HANDLE block = GetClipboardData(CF_TEXT)) {
-    const auto* data = static_cast<const char*>(GlobalLock(block));
-    if (data != nullptr) text.assign(data, strnlen(data, GlobalSize(block)));
-    GlobalUnlock(block);
-  }
-  CloseClipboard();
-  return text;
-}
-
-void put_on_clipboard(const std::string& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-  GlobalUnlock(block);
-  SetClipboardData(CF_TEXT, block);
-  CloseClipboard();
 }
 
 // The person, on a thread of their own; joined before the test checks.
@@ -233,7 +212,7 @@ TEST_F(SelectionTest, GraphicsSelectionCopiesABitmapOfItsSizeWithThePalette) {
 }
 
 TEST_F(SelectionTest, PasteFeedsTwoReadsThenClearsItsStatusAndClearPaste) {
-  put_on_clipboard("HELLO\r\nWORLD\r\n");
+  ASSERT_TRUE(driver::set_clipboard_text("HELLO\r\nWORLD\r\n"));
   bool pending_shown = false;
   // The first read already waits when the text is pasted.
   User user([&] {
@@ -252,7 +231,7 @@ TEST_F(SelectionTest, PasteFeedsTwoReadsThenClearsItsStatusAndClearPaste) {
 }
 
 TEST_F(SelectionTest, ClearPasteDropsThePastedRest) {
-  put_on_clipboard("ONE\nTWO\n");
+  ASSERT_TRUE(driver::set_clipboard_text("ONE\nTWO\n"));
   command(shell::kCmdPaste);
   ASSERT_TRUE(wait_until([] { return status_message() == "Paste input pending"; }));
   EXPECT_EQ(read(80), "ONE");
