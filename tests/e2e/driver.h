@@ -158,6 +158,8 @@ std::vector<std::string> menu_bar(HWND frame);
 // The state (MFS_GRAYED, ...) of the item with command `command`; -1 when
 // there is no such item.
 int menu_item_state(HWND frame, int command);
+// The item with command `command` is there and grey.
+bool menu_item_greyed(HWND frame, int command);
 
 // The status bar (frame child with id 90), the state word and the message
 // it shows.

@@ -12,11 +12,6 @@ namespace {
 
 using namespace driver;
 
-bool is_greyed(HWND frame, int command) {
-  const int state = menu_item_state(frame, command);
-  return state >= 0 && (state & MFS_GRAYED) != 0;
-}
-
 // An idle program: the first dialog cancelled.
 class StateTest : public ::testing::Test {
  protected:
@@ -37,22 +32,22 @@ class StateTest : public ::testing::Test {
 
 TEST_F(StateTest, PauseTwiceNeedsResumeTwice) {
   pause();
-  EXPECT_TRUE(is_greyed(s.frame(), kCmdOpenInput));
-  EXPECT_TRUE(is_greyed(s.frame(), kCmdSaveOutput));
+  EXPECT_TRUE(menu_item_greyed(s.frame(), kCmdOpenInput));
+  EXPECT_TRUE(menu_item_greyed(s.frame(), kCmdSaveOutput));
   ASSERT_TRUE(send_command(s.frame(), kCmdPause));
   ASSERT_TRUE(send_command(s.frame(), kCmdResume));
   EXPECT_EQ(status_word(s.frame()), "Paused") << "the first Resume only cancels the second Pause";
-  EXPECT_TRUE(is_greyed(s.frame(), kCmdOpenInput));
+  EXPECT_TRUE(menu_item_greyed(s.frame(), kCmdOpenInput));
 
   ASSERT_TRUE(send_command(s.frame(), kCmdResume));
   EXPECT_EQ(status_word(s.frame()), "Running");
-  EXPECT_FALSE(is_greyed(s.frame(), kCmdOpenInput));
-  EXPECT_FALSE(is_greyed(s.frame(), kCmdSaveOutput));
+  EXPECT_FALSE(menu_item_greyed(s.frame(), kCmdOpenInput));
+  EXPECT_FALSE(menu_item_greyed(s.frame(), kCmdSaveOutput));
 }
 
 TEST_F(StateTest, ProgramCommandsDoNothingWhilePausedAndWorkAfterResume) {
   pause();
-  ASSERT_TRUE(wait_until([&] { return is_greyed(s.frame(), kCmdOpenInput); }, kPatience));
+  ASSERT_TRUE(wait_until([&] { return menu_item_greyed(s.frame(), kCmdOpenInput); }, kPatience));
   // Each command returns at once, without a dialog of its own; a short wait
   // then shows that none comes later either.
   EXPECT_TRUE(send_command(s.frame(), kCmdOpenInput, 2000));
@@ -104,7 +99,7 @@ TEST_F(StateTest, HiddenStatusBarShowsTheStateReachedMeanwhileWhenShownAgain) {
 
   // Paused while hidden; the greyed commands show that the pause is done.
   ASSERT_TRUE(send_command(s.frame(), kCmdPause));
-  ASSERT_TRUE(wait_until([&] { return is_greyed(s.frame(), kCmdOpenInput); }, kPatience));
+  ASSERT_TRUE(wait_until([&] { return menu_item_greyed(s.frame(), kCmdOpenInput); }, kPatience));
 
   ASSERT_TRUE(send_command(s.frame(), kCmdStatusBar));
   EXPECT_TRUE(IsWindowVisible(bar));

@@ -17,11 +17,6 @@ constexpr int kCmdSelectAll = 1003;
 constexpr int kCmdCopy = 1004;
 constexpr int kCmdPaste = 1021;
 
-bool greyed(HWND frame, int command) {
-  const int state = menu_item_state(frame, command);
-  return state >= 0 && (state & MFS_GRAYED) != 0;
-}
-
 // The program started and waiting to read its first line.
 class SelectCopyTest : public ::testing::Test {
  protected:
@@ -43,15 +38,15 @@ class SelectCopyTest : public ::testing::Test {
     ASSERT_TRUE(send_command(frame, kCmdSelectAll));
     ASSERT_TRUE(wait_until([&] { return status_word(frame) == "Paused"; }, kPatience));
     EXPECT_EQ(window_text(window), "Select Text - " + title);
-    EXPECT_FALSE(greyed(frame, kCmdCopy));
-    EXPECT_TRUE(greyed(frame, kCmdSelectAll));
+    EXPECT_FALSE(menu_item_greyed(frame, kCmdCopy));
+    EXPECT_TRUE(menu_item_greyed(frame, kCmdSelectAll));
   }
 
   void expect_select_mode_ended() {
     EXPECT_TRUE(wait_until([&] { return status_word(frame) == "Running"; }, kPatience));
     EXPECT_EQ(window_text(window), title);
-    EXPECT_TRUE(greyed(frame, kCmdCopy));
-    EXPECT_FALSE(greyed(frame, kCmdSelectAll));
+    EXPECT_TRUE(menu_item_greyed(frame, kCmdCopy));
+    EXPECT_FALSE(menu_item_greyed(frame, kCmdSelectAll));
   }
 
   TempDir dir;

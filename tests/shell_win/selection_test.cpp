@@ -15,7 +15,6 @@
 #include "e2e/driver.h"
 #include "shell/child/child_record_win.h"
 #include "shell/child/input_pending_win.h"
-#include "shell/child/keyboard_input_win.h"
 #include "shell/child/text_services.h"
 #include "shell/edit/mouse_services.h"
 #include "shell/frame/menu_table.h"
@@ -27,18 +26,11 @@ namespace {
 
 using namespace std::chrono_literals;
 using driver::clipboard_text;
+using shell_test::read_line;
 using shell_test::status_message;
 using shell_test::status_word;
+using shell_test::wait_until;
 using shell_test::window_title;
-
-bool wait_until(const std::function<bool()>& done, std::chrono::milliseconds limit = 5s) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(10ms);
-  }
-  return true;
-}
 
 void command(int id) {
   PostMessageA(shell::shell_state().frame, WM_COMMAND, static_cast<WPARAM>(id), 0);
@@ -82,12 +74,6 @@ class SelectionTest : public ::testing::Test {
   }
   void post(UINT msg, WPARAM wparam, int x, int y) {
     PostMessageA(hwnd, msg, wparam, MAKELPARAM(x, y));
-  }
-
-  std::string read(int length) {
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '#');
-    const std::int32_t n = shell::Read(buffer.data(), length, 1024);
-    return n < 0 ? "<-1>" : std::string(buffer.data(), static_cast<std::size_t>(n));
   }
 
   shell::ChildRecord* r = nullptr;
@@ -219,12 +205,12 @@ TEST_F(SelectionTest, PasteFeedsTwoReadsThenClearsItsStatusAndClearPaste) {
     if (!wait_until([] { return shell::input_pending(); })) return;
     command(shell::kCmdPaste);
   });
-  EXPECT_EQ(read(80), "HELLO");
+  EXPECT_EQ(read_line(80), "HELLO");
   user.join();
   pending_shown = wait_until([] { return status_message() == "Paste input pending"; });
   EXPECT_TRUE(pending_shown) << status_message();
   EXPECT_FALSE(grey(shell::kCmdClearPaste));
-  EXPECT_EQ(read(80), "WORLD") << "taken at once";
+  EXPECT_EQ(read_line(80), "WORLD") << "taken at once";
   EXPECT_TRUE(wait_until([] { return status_message().empty(); })) << status_message();
   EXPECT_TRUE(grey(shell::kCmdClearPaste));
   EXPECT_EQ(shell_test::screen_lines(*r)[0], "HELLOWORLD");
@@ -234,7 +220,7 @@ TEST_F(SelectionTest, ClearPasteDropsThePastedRest) {
   ASSERT_TRUE(driver::set_clipboard_text("ONE\nTWO\n"));
   command(shell::kCmdPaste);
   ASSERT_TRUE(wait_until([] { return status_message() == "Paste input pending"; }));
-  EXPECT_EQ(read(80), "ONE");
+  EXPECT_EQ(read_line(80), "ONE");
   command(shell::kCmdClearPaste);
   EXPECT_TRUE(wait_until([] { return status_message().empty(); }));
   EXPECT_TRUE(grey(shell::kCmdClearPaste));
@@ -242,7 +228,7 @@ TEST_F(SelectionTest, ClearPasteDropsThePastedRest) {
     if (wait_until([] { return shell::input_pending(); })) PostMessageA(hwnd, WM_CHAR, 'x', 1);
     PostMessageA(hwnd, WM_CHAR, '\r', 1);
   });
-  EXPECT_EQ(read(80), "x");
+  EXPECT_EQ(read_line(80), "x");
 }
 
 std::vector<std::int32_t> g_click;

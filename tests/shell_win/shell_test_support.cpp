@@ -2,11 +2,13 @@
 #include "shell_win/shell_test_support.h"
 
 #include <filesystem>
+#include <thread>
 
 #include "analysis/input_file.h"
 #include "analysis/read_pdb.h"
 #include "runtime/units.h"
 #include "shell/child/child_record_win.h"
+#include "shell/child/keyboard_input_win.h"
 #include "shell/frame/window_services.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
@@ -62,6 +64,21 @@ std::string analyse_copy(const std::string& stem) {
   bvrank::READ_PDB(status);
   rt::finish();
   return status == bvrank::kStatusDone ? path : std::string();
+}
+
+bool wait_until(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+std::string read_line(int length) {
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '#');
+  const std::int32_t n = shell::Read(buffer.data(), length, 1024);
+  return n < 0 ? "<-1>" : std::string(buffer.data(), static_cast<std::size_t>(n));
 }
 
 std::string status_word() {
