@@ -11,7 +11,7 @@
 #include "shell/child/key_routing_win.h"
 #include "shell/child/keyboard_input_win.h"
 #include "shell/edit/marking_win.h"
-#include "shell/edit/mouse_events_win.h"
+#include "shell/edit/mouse_services_win.h"
 #include "shell/edit/select_mode_win.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/startup/shell_state_win.h"

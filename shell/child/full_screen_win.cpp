@@ -8,7 +8,7 @@
 
 #include "shell/child/child_record_win.h"
 #include "shell/child/key_routing_win.h"
-#include "shell/edit/mouse_events_win.h"
+#include "shell/edit/mouse_services_win.h"
 #include "shell/startup/shell_state_win.h"
 
 namespace shell {

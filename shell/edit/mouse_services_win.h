@@ -1,6 +1,7 @@
 // Mouse messages of child windows and of the full-screen window as events
 // for the program: each runs the routine the program attached to its bit
-// in that window and ends the waits for it.
+// in that window and ends the waits for it. The services of
+// mouse_services.h are implemented beside them.
 #pragma once
 
 #include <windows.h>

@@ -2,7 +2,7 @@
 // the keyboard lock, as the key waits are; a program thread's wait holds
 // its window's third lock and blocks on the window's mouse event, which the
 // GUI thread sets; a wait on the GUI thread keeps serving messages.
-#include "shell/edit/mouse_events_win.h"
+#include "shell/edit/mouse_services_win.h"
 
 #include <memory>
 #include <mutex>
