@@ -76,6 +76,27 @@ class SelectionTest : public ::testing::Test {
     PostMessageA(hwnd, msg, wparam, MAKELPARAM(x, y));
   }
 
+  struct Mouse {
+    UINT msg;
+    int x, y;
+  };
+  // Select Text, the left button as `messages` move it, Copy; true when
+  // select mode ended with the program running again.
+  bool mark_with_mouse_and_copy(const std::vector<Mouse>& messages) {
+    bool running = false;
+    User user([&] {
+      command(shell::kCmdSelectText);
+      if (!caption_starts("Mark Text - ")) return;
+      for (const Mouse& m : messages) post(m.msg, m.msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, m.x, m.y);
+      if (!caption_starts("Select Text - ")) return;
+      if (!wait_until([] { return !grey(shell::kCmdCopy); })) return;
+      command(shell::kCmdCopy);
+      running = running_again();
+    });
+    user.join();
+    return running;
+  }
+
   shell::ChildRecord* r = nullptr;
   HWND hwnd = nullptr;
 };
@@ -153,21 +174,24 @@ TEST_F(SelectionTest, ShiftAndAHeldArrowMarkTextOnTheScreenOnlyAndResumeEndsSele
 TEST_F(SelectionTest, MousePressSnapsToTheNearerBoundaryAndTheReleaseTakesItsCell) {
   OUTTEXT("ABCDEFGHIJ");
   const int w = r->cell_width, h = r->cell_height;
-  bool running = false;
-  User user([&] {
-    command(shell::kCmdSelectText);
-    if (!caption_starts("Mark Text - ")) return;
-    post(WM_LBUTTONDOWN, MK_LBUTTON, 2 * w + w / 2, h / 2);  // the middle of cell 3
-    post(WM_MOUSEMOVE, MK_LBUTTON, 6 * w + 1, h / 2);        // inside cell 7
-    post(WM_LBUTTONUP, 0, 6 * w + 1, h / 2);
-    if (!caption_starts("Select Text - ")) return;
-    if (!wait_until([] { return !grey(shell::kCmdCopy); })) return;
-    command(shell::kCmdCopy);
-    running = running_again();
-  });
-  user.join();
-  EXPECT_TRUE(running);
+  ASSERT_TRUE(mark_with_mouse_and_copy({{WM_LBUTTONDOWN, 2 * w + w / 2, h / 2},  // middle of cell 3
+                                        {WM_MOUSEMOVE, 6 * w + 1, h / 2},        // inside cell 7
+                                        {WM_LBUTTONUP, 6 * w + 1, h / 2}}));
   EXPECT_EQ(clipboard_text(), "DEFG");
+}
+
+TEST_F(SelectionTest, DraggingBelowTheWindowScrollsItAndTheReleaseThereIsHeldOnItsEdge) {
+  for (int i = 1; i <= 50; ++i) OUTTEXT(("line " + std::to_string(i) + "\n").c_str());
+  ASSERT_EQ(r->scroll_y, 0);
+  const int below = r->view_height + 40;
+  ASSERT_TRUE(mark_with_mouse_and_copy(
+      {{WM_LBUTTONDOWN, 1, 1}, {WM_MOUSEMOVE, 1, below}, {WM_LBUTTONUP, 1, below}}));
+  ASSERT_GT(r->scroll_y, 0) << "the drag scrolled the window";
+  // The end lies on the bottom row shown, in its first cell.
+  const int last_row = (r->view_height - 1 + r->scroll_y) / r->cell_height + 1;
+  std::string rows;
+  for (int i = 1; i < last_row; ++i) rows += "line " + std::to_string(i) + "\r\n";
+  EXPECT_EQ(clipboard_text(), rows + "l");
 }
 
 TEST_F(SelectionTest, GraphicsSelectionCopiesABitmapOfItsSizeWithThePalette) {
