@@ -61,7 +61,11 @@ set(BVRANK_SHELL_MODEL_SOURCES
   shell/child/pending_inputs.cpp
   shell/child/text_buffer.cpp
   shell/child/text_layout.cpp
+  shell/edit/highlight.cpp
+  shell/edit/mouse_events.cpp
   shell/edit/paste_input.cpp
+  shell/edit/selection.cpp
+  shell/edit/selection_text.cpp
   shell/frame/config_axis.cpp
   shell/frame/error_text.cpp
   shell/frame/help_file.cpp

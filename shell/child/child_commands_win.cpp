@@ -8,6 +8,8 @@
 #include "shell/child/child_view_win.h"
 #include "shell/child/full_screen_win.h"
 #include "shell/child/input_pending_win.h"
+#include "shell/edit/clipboard_win.h"
+#include "shell/edit/select_mode_win.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/frame/menu_bar_win.h"
 #include "shell/frame/menu_lock_win.h"
@@ -76,10 +78,10 @@ void on_child_command(HWND child, int command) {
       ExitCommand();
       return;
     case kCmdSizeToFit:
-      toggle_size_to_fit(child);
+      if (!in_select_mode(child)) toggle_size_to_fit(child);
       return;
     case kCmdFullScreen:
-      toggle_full_screen(child);
+      if (!in_select_mode(child)) toggle_full_screen(child);
       return;
     case kCmdPause:
       pause_command();
@@ -118,11 +120,22 @@ void on_child_command(HWND child, int command) {
       save_command(child);
       return;
     case kCmdCopy:
+      copy_command(child);
+      return;
     case kCmdPaste:
+      paste_command();
+      return;
     case kCmdClearPaste:
+      clear_paste_command();
+      return;
     case kCmdSelectText:
+      select_command(child, SelectKind::kText);
+      return;
     case kCmdSelectGraphics:
+      select_command(child, SelectKind::kGraphics);
+      return;
     case kCmdSelectAll:
+      select_all_command(child);
       return;
     default:
       break;

@@ -1,7 +1,8 @@
 // The record of one child window: its virtual screen (memory bitmap and
 // contexts), text state, caret, view and scroll state, fit and full-screen
-// state, graphics state, text buffer and locks. Owned by the window,
-// reached through its window extra storage, freed when it is destroyed.
+// state, graphics state, text buffer and locks, selection and mouse
+// routines. Owned by the window, reached through its window extra storage,
+// freed when it is destroyed.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,8 @@
 #include "shell/child/child_input_win.h"
 #include "shell/child/text_buffer.h"
 #include "shell/child/text_layout.h"
+#include "shell/edit/mouse_events.h"
+#include "shell/edit/selection.h"
 #include "shell/graphics/colors.h"
 #include "shell/graphics/graphics_state.h"
 #include "shell/startup/scoped_win.h"
@@ -85,6 +88,13 @@ struct ChildRecord {
   // The window's own hold and one per thread using the record (RecordHold).
   std::atomic<int> holds{1};
   bool closed = false;  // the window is gone; set under the drawing lock
+
+  // Select mode: the selection being made and the palette shown meanwhile
+  // in text mode (GUI thread only).
+  Selection selection;
+  HPALETTE select_palette = nullptr;
+  // The program's routines for mouse events, under the keyboard lock.
+  MouseSlots mouse_slots;
 
   std::atomic<bool> flush_requested{false};
   std::atomic<bool> scrolled_since_paint{false};  // the screen was pixel-scrolled

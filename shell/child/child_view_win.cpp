@@ -4,11 +4,15 @@
 #include "shell/child/child_view_win.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "shell/child/child_record_win.h"
 #include "shell/child/child_view.h"
-#include "shell/graphics/screen_areas.h"
+#include "shell/edit/marking_win.h"
+#include "shell/edit/select_mode_win.h"
 #include "shell/frame/frame_window_win.h"
+#include "shell/frame/program_state_win.h"
+#include "shell/graphics/screen_areas.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
 
@@ -58,6 +62,7 @@ void paint_contents(ChildRecord& r, HDC dc, const RECT& update) {
   if (update.bottom > bottom)
     fill_black(dc,
                RECT{update.left, std::max<LONG>(bottom, update.top), update.right, update.bottom});
+  paint_highlight(r, dc, update);
 }
 
 // The outer size of a child whose client area is client_w x client_h
@@ -278,6 +283,10 @@ bool on_scroll_key(HWND hwnd, int key) {
 void move_caret(HWND hwnd) {
   ChildRecord* r = child_record(hwnd);
   if (r == nullptr) return;
+  if (r->selection.active()) {
+    place_marker_caret(*r);
+    return;
+  }
   const bool wanted = r->focus && r->cursor_on == 1 && r->configured &&
                       (r->cursor_shape & 0xFF) >= ((r->cursor_shape >> 8) & 0xFF);
   if (!wanted) {
@@ -310,6 +319,7 @@ void on_set_focus(HWND hwnd) {
 void on_kill_focus(HWND hwnd) {
   ChildRecord* r = child_record(hwnd);
   if (r == nullptr) return;
+  end_mouse_drag(*r);
   if (r->caret_made) {
     DestroyCaret();
     r->caret_made = false;

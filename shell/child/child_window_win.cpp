@@ -1,6 +1,7 @@
 // The child window procedure and its message handlers: creation and
 // destruction of the record, painting from the memory bitmap, scroll bars,
-// sizing limits, focus and the caret.
+// sizing limits, focus and the caret, keys, and mouse messages for select
+// mode and the program's mouse events.
 #include "shell/child/child_window_win.h"
 
 #include "shell/child/child_commands_win.h"
@@ -9,6 +10,9 @@
 #include "shell/child/full_screen_win.h"
 #include "shell/child/key_routing_win.h"
 #include "shell/child/keyboard_input_win.h"
+#include "shell/edit/marking_win.h"
+#include "shell/edit/mouse_services_win.h"
+#include "shell/edit/select_mode_win.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
@@ -72,6 +76,7 @@ void on_destroy(HWND hwnd) {
     // closed. The record itself lives on while another thread holds it.
     Locked draw(r->drawing_lock);
     r->closed = true;
+    release_select_mode(*r);
     ReleaseDC(hwnd, r->window_dc);
     r->window_dc = nullptr;
     r->screen_dc = nullptr;
@@ -136,8 +141,29 @@ LRESULT CALLBACK child_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_SYSKEYDOWN:
       if (on_sys_key_down(hwnd, static_cast<int>(wparam), false)) return 0;
       break;
+    case WM_KEYUP:
+      if (on_marker_key_up(hwnd, static_cast<int>(wparam))) return 0;
+      break;
     case WM_CHAR:
       on_typed_character(hwnd, static_cast<int>(wparam), false);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+      if (!on_select_mouse(hwnd, msg, lparam)) on_mouse_message(hwnd, msg, wparam, lparam, false);
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lparam) == HTCLIENT) {
+        set_window_pointer(hwnd);
+        return TRUE;
+      }
+      break;
+    case kMakeMarker:
+      on_make_marker(hwnd);
       return 0;
     case WM_COMMAND:
       on_child_command(hwnd, LOWORD(wparam));

@@ -8,6 +8,7 @@
 
 #include "shell/child/child_record_win.h"
 #include "shell/child/key_routing_win.h"
+#include "shell/edit/mouse_services_win.h"
 #include "shell/startup/shell_state_win.h"
 
 namespace shell {
@@ -116,7 +117,16 @@ LRESULT CALLBACK full_screen_proc(HWND popup, UINT msg, WPARAM wparam, LPARAM lp
       break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-      if (r != nullptr) leave_full_screen(*r);
+      // A click that no routine of the program takes returns to the frame.
+      if (r != nullptr && !on_mouse_message(r->hwnd, msg, wparam, lparam, true))
+        leave_full_screen(*r);
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+      if (r != nullptr) on_mouse_message(r->hwnd, msg, wparam, lparam, true);
       return 0;
     case WM_CHAR:
       if (r == nullptr) {

@@ -46,10 +46,10 @@ void show_change(const std::optional<std::string>& before) {
 
 }  // namespace
 
-int begin_pending_input(const std::string& title, int window) {
+int begin_pending_input(const std::string& title, int window, ShellText prefix) {
   std::lock_guard<std::mutex> lock(keyboard_lock());
   const std::optional<std::string> before = shown_text();
-  const int id = g_pending.add(title, window);
+  const int id = g_pending.add(title, window, prefix);
   show_change(before);
   return id;
 }

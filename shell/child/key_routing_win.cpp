@@ -12,6 +12,7 @@
 #include "shell/child/full_screen_win.h"
 #include "shell/child/key_routing.h"
 #include "shell/child/keyboard_input_win.h"
+#include "shell/edit/marking_win.h"
 #include "shell/frame/menu_table.h"
 #include "shell/startup/shell_state_win.h"
 
@@ -123,6 +124,7 @@ void on_typed_character(HWND child, int code, bool full_screen) {
   if (r == nullptr) return;
   KeyState s;
   s.full_screen = full_screen;
+  s.selecting = r->selection.active();
   s.exit_present = item_present(kCmdExit);
   s.pause_present = item_present(kCmdPause);
   const CharCommand command = character_command(code, s);
@@ -154,6 +156,8 @@ void on_typed_character(HWND child, int code, bool full_screen) {
 bool on_key_down(HWND child, int virtual_key, bool full_screen) {
   ChildRecord* r = child_record(child);
   if (r == nullptr) return false;
+  // In select mode the marker keys mark before anything else sees them.
+  if (!full_screen && on_marker_key_down(child, virtual_key)) return true;
   const bool shift = GetKeyState(VK_SHIFT) < 0;
   const bool ctrl = GetKeyState(VK_CONTROL) < 0;
   KeyDownRoute route;

@@ -278,6 +278,7 @@ void end_input_on_destroy(ChildRecord& r) {
     input.key_wait = false;
     if (input.key_event != nullptr) SetEvent(input.key_event);
     if (input.read_event != nullptr) SetEvent(input.read_event);
+    if (input.mouse_event != nullptr) SetEvent(input.mouse_event);
     if (state().reading_window == r.hwnd) wake_reader();
   }
   forget_pending_inputs(r.window_number);

@@ -7,9 +7,9 @@
 
 namespace shell {
 
-int PendingInputs::add(std::string_view title, int window) {
+int PendingInputs::add(std::string_view title, int window, ShellText prefix) {
   const int id = next_id_++;
-  entries_.push_back(Entry{id, shell_text(ShellText::kInputPending) + std::string(title), window});
+  entries_.push_back(Entry{id, shell_text(prefix) + std::string(title), window});
   return id;
 }
 

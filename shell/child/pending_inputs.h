@@ -1,11 +1,13 @@
-// The input-pending state: the reads and key waits now waiting for the
-// user. The status bar and the Input item name the newest of them; when it
+// The input-pending state: the reads, key waits and mouse waits now
+// waiting for the user. The status bar and the Input item name the newest of them; when it
 // ends, the one before it is named again.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "shell/frame/shell_texts.h"
 
 namespace shell {
 
@@ -18,9 +20,10 @@ class PendingInputs {
   };
 
   // A wait on window `window` titled `title` begins; returns its id. Its
-  // status text is the input-pending text (replaceable by the program)
-  // followed by the title.
-  int add(std::string_view title, int window);
+  // status text is `prefix` (the input-pending text, or the mouse-pending
+  // text of a mouse wait; both replaceable by the program) followed by the
+  // title.
+  int add(std::string_view title, int window, ShellText prefix = ShellText::kInputPending);
   // The wait `id` ended (nothing when it is already gone).
   void remove(int id);
   // Window `window` is gone: every wait on it ends.

@@ -10,6 +10,8 @@
 
 #include "shell/child/child_record_win.h"
 #include "shell/child/input_pending_win.h"
+#include "shell/edit/paste_input.h"
+#include "shell/edit/select_mode_win.h"
 #include "shell/frame/error_boxes_win.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/frame/help_file.h"
@@ -118,6 +120,8 @@ ItemStateInputs current_inputs() {
   in.full_screen = r != nullptr && r->in_full_screen();
   in.status_bar_shown = shell_state().status_bar_shown;
   in.input_pending = input_pending();
+  in.paste_in_progress = paste_pending();
+  in.selection = menu_selection(r);
   return in;
 }
 
@@ -202,6 +206,19 @@ void set_input_item_enabled(bool enabled) {
   mirror_menu_changes();
 }
 
+void set_paste_items(bool pending) {
+  const bool clipboard_text = IsClipboardFormatAvailable(CF_TEXT) != 0;
+  std::lock_guard<std::recursive_mutex> lock(menu_lock());
+  MenuModel& m = model_storage();
+  ItemStates states;
+  if (m.presence().present(kCmdPaste))
+    states.items.push_back(ItemStateUpdate{kCmdPaste, pending || !clipboard_text, std::nullopt});
+  if (m.presence().present(kCmdClearPaste))
+    states.items.push_back(ItemStateUpdate{kCmdClearPaste, !pending, std::nullopt});
+  m.apply(states);
+  mirror_menu_changes();
+}
+
 void set_user_items_enabled(bool enabled) {
   std::lock_guard<std::recursive_mutex> lock(menu_lock());
   model_storage().set_user_items_paused(!enabled);
@@ -213,8 +230,6 @@ void grey_program_items() {
   model_storage().grey_program_items();
   mirror_menu_changes();
 }
-
-void end_selection_modes() {}
 
 bool in_help_mode() {
   return g_help_mode;

@@ -31,13 +31,14 @@ void set_fit_check(bool on);
 void set_status_bar_check(bool on);
 // The Input item, while present, is enabled while input is pending.
 void set_input_item_enabled(bool enabled);
+// While pasted text is pending Paste is grey and Clear Paste enabled;
+// otherwise Paste follows the clipboard and Clear Paste is grey.
+void set_paste_items(bool pending);
 
 // Pause greys the user items, resume enables them again.
 void set_user_items_enabled(bool enabled);
 // At the end of the program its own routines' items are greyed.
 void grey_program_items();
-// Ends any selection mode (nothing to end while no selection was started).
-void end_selection_modes();
 
 // Help for menu items: F1 over a highlighted item enters help mode.
 bool in_help_mode();

@@ -11,6 +11,7 @@
 #include "runtime/error_stop.h"
 #include "runtime/pause_gate.h"
 #include "runtime/units.h"
+#include "shell/edit/select_mode_win.h"
 #include "shell/frame/error_boxes_win.h"
 #include "shell/frame/frame_window_win.h"
 #include "shell/frame/menu_bar_win.h"

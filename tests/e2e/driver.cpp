@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <vector>
 
 namespace driver {
@@ -426,6 +427,37 @@ int button_with_default_style(HWND box) {
   return 0;
 }
 
+// ---- Clipboard ----
+
+std::string clipboard_text() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE block = GetClipboardData(CF_TEXT)) {
+    if (const auto* data = static_cast<const char*>(GlobalLock(block))) {
+      text.assign(data, strnlen(data, GlobalSize(block)));
+      GlobalUnlock(block);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool set_clipboard_text(const std::string& text) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  if (block == nullptr) return false;
+  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  GlobalUnlock(block);
+  if (!OpenClipboard(nullptr)) {
+    GlobalFree(block);
+    return false;
+  }
+  EmptyClipboard();
+  const bool set = SetClipboardData(CF_TEXT, block) != nullptr;
+  if (!set) GlobalFree(block);
+  CloseClipboard();
+  return set;
+}
+
 // ---- Frame ----
 
 void post_command(HWND frame, int command) {
@@ -445,6 +477,13 @@ HWND status_bar(HWND frame) {
 std::string status_word(HWND frame) {
   HWND bar = status_bar(frame);
   HWND pane = bar == nullptr ? nullptr : FindWindowExA(bar, nullptr, "Static", nullptr);
+  return pane == nullptr ? std::string() : window_text(pane);
+}
+
+std::string status_message(HWND frame) {
+  HWND bar = status_bar(frame);
+  HWND state = bar == nullptr ? nullptr : FindWindowExA(bar, nullptr, "Static", nullptr);
+  HWND pane = state == nullptr ? nullptr : FindWindowExA(bar, state, "Static", nullptr);
   return pane == nullptr ? std::string() : window_text(pane);
 }
 

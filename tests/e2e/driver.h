@@ -174,10 +174,14 @@ std::vector<std::string> menu_bar(HWND frame);
 // The state (MFS_GRAYED, ...) of the item with command `command`; -1 when
 // there is no such item.
 int menu_item_state(HWND frame, int command);
+// The item with command `command` is there and grey.
+bool menu_item_greyed(HWND frame, int command);
 
-// The status bar (frame child with id 90) and the state word it shows.
+// The status bar (frame child with id 90), the state word and the message
+// it shows.
 HWND status_bar(HWND frame);
 std::string status_word(HWND frame);
+std::string status_message(HWND frame);
 HWND mdi_client(HWND frame);
 // The MDI child windows of the frame, in z-order.
 std::vector<HWND> child_windows(HWND frame);
@@ -186,6 +190,13 @@ std::vector<HWND> child_windows(HWND frame);
 // on the screen, as 0x00RRGGBB values; the frame is brought to the front
 // first if needed. Empty when no steady picture could be taken.
 std::vector<unsigned> client_pixels(HWND hwnd);
+
+// ---- Clipboard ----
+
+// The clipboard's text, up to its zero byte; empty when there is none.
+std::string clipboard_text();
+// Puts `text` on the clipboard as CF_TEXT; false when that failed.
+bool set_clipboard_text(const std::string& text);
 
 // ---- One run of bvrank.exe ----
 

@@ -158,4 +158,9 @@ int menu_item_state(HWND frame, int command) {
   return -1;
 }
 
+bool menu_item_greyed(HWND frame, int command) {
+  const int state = menu_item_state(frame, command);
+  return state >= 0 && (state & MFS_GRAYED) != 0;
+}
+
 }  // namespace driver

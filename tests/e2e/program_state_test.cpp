@@ -14,11 +14,6 @@ namespace {
 
 using namespace driver;
 
-bool is_greyed(HWND frame, int command) {
-  const int state = menu_item_state(frame, command);
-  return state >= 0 && (state & MFS_GRAYED) != 0;
-}
-
 // An idle program: the first dialog cancelled.
 class StateTest : public ::testing::Test {
  protected:
@@ -34,14 +29,13 @@ class StateTest : public ::testing::Test {
     wait_paused(before);
   }
 
-  // Pause is carried out by a thread of its own, which shows "Paused", then
-  // greys the program's items, then ends (until it has, a further Pause is
-  // not carried out): waits for all three.
+  // Pause shows "Paused" and greys the program's items; waits for both, and
+  // for any thread the pause started to have ended.
   void wait_paused(const std::vector<DWORD>& threads_before) {
     ASSERT_TRUE(wait_until(
         [&] {
-          return status_word(s.frame()) == "Paused" && is_greyed(s.frame(), kCmdOpenInput) &&
-                 is_greyed(s.frame(), kCmdSaveOutput);
+          return status_word(s.frame()) == "Paused" && menu_item_greyed(s.frame(), kCmdOpenInput) &&
+                 menu_item_greyed(s.frame(), kCmdSaveOutput);
         },
         kPatience));
     ASSERT_TRUE(wait_new_threads_ended(s.pid(), threads_before, kPatience));
@@ -55,12 +49,12 @@ TEST_F(StateTest, PauseTwiceNeedsResumeTwice) {
   ASSERT_TRUE(send_command(s.frame(), kCmdPause));
   ASSERT_TRUE(send_command(s.frame(), kCmdResume));
   EXPECT_EQ(status_word(s.frame()), "Paused") << "the first Resume only cancels the second Pause";
-  EXPECT_TRUE(is_greyed(s.frame(), kCmdOpenInput));
+  EXPECT_TRUE(menu_item_greyed(s.frame(), kCmdOpenInput));
 
   ASSERT_TRUE(send_command(s.frame(), kCmdResume));
   EXPECT_EQ(status_word(s.frame()), "Running");
-  EXPECT_FALSE(is_greyed(s.frame(), kCmdOpenInput));
-  EXPECT_FALSE(is_greyed(s.frame(), kCmdSaveOutput));
+  EXPECT_FALSE(menu_item_greyed(s.frame(), kCmdOpenInput));
+  EXPECT_FALSE(menu_item_greyed(s.frame(), kCmdSaveOutput));
 }
 
 TEST_F(StateTest, CtrlSTypedInTheReportWindowPausesAndCtrlQOrEscapeResumes) {
@@ -73,7 +67,7 @@ TEST_F(StateTest, CtrlSTypedInTheReportWindowPausesAndCtrlQOrEscapeResumes) {
     wait_paused(before);
     type_char(children[0], resume);
     ASSERT_TRUE(wait_until(
-        [&] { return status_word(s.frame()) == "Running" && !is_greyed(s.frame(), kCmdOpenInput); },
+        [&] { return status_word(s.frame()) == "Running" && !menu_item_greyed(s.frame(), kCmdOpenInput); },
         kPatience));
   }
 }
@@ -133,7 +127,7 @@ TEST_F(StateTest, HiddenStatusBarShowsTheStateReachedMeanwhileWhenShownAgain) {
 
   // Paused while hidden; the greyed commands show that the pause is done.
   ASSERT_TRUE(send_command(s.frame(), kCmdPause));
-  ASSERT_TRUE(wait_until([&] { return is_greyed(s.frame(), kCmdOpenInput); }, kPatience));
+  ASSERT_TRUE(wait_until([&] { return menu_item_greyed(s.frame(), kCmdOpenInput); }, kPatience));
 
   ASSERT_TRUE(send_command(s.frame(), kCmdStatusBar));
   EXPECT_TRUE(IsWindowVisible(bar));

@@ -7,9 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "analysis/input_file.h"
-#include "analysis/read_pdb.h"
-#include "runtime/units.h"
 #include "shell/child/child_record_win.h"
 #include "shell_win/shell_test_support.h"
 
@@ -36,20 +33,8 @@ std::vector<std::string> split_lines(const std::string& text) {
 // lines, row by row, with the expected screen, whose last rows it must show.
 void check_screen(const std::string& stem) {
   ASSERT_EQ(shell_test::configure_like_bvrank(), 1);
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("bvrank-shell-" + stem);
-  std::filesystem::create_directories(dir);
-  const std::filesystem::path input = dir / (stem + ".pdb");
-  std::filesystem::copy_file(std::string(BVRANK_TEST_DATA) + "/" + stem + ".pdb", input,
-                             std::filesystem::copy_options::overwrite_existing);
-  std::filesystem::permissions(input, std::filesystem::perms::owner_write,
-                               std::filesystem::perm_options::add);
-  const std::string path = input.string();
-  ASSERT_TRUE(bvrank::set_input_name(path));
-  std::int32_t status = 0;
-  bvrank::READ_PDB(status);
-  ASSERT_EQ(status, bvrank::kStatusDone);
-  rt::finish();
+  const std::string path = shell_test::analyse_copy(stem);
+  ASSERT_FALSE(path.empty());
 
   std::vector<std::string> expected =
       split_lines(read_text(std::string(BVRANK_TEST_DATA) + "/expected/" + stem + ".screen"));
@@ -64,7 +49,7 @@ void check_screen(const std::string& stem) {
   std::vector<std::string> want(expected.end() - static_cast<long>(shown), expected.end());
   want.resize(rows);
   EXPECT_EQ(shell_test::screen_lines(*r), want);
-  std::filesystem::remove_all(dir);
+  std::filesystem::remove_all(std::filesystem::path(path).parent_path());
 }
 
 TEST(AnalysisOnScreen, ReportOf1hpvFitsTheWindow) {

@@ -29,20 +29,8 @@ namespace {
 
 using namespace std::chrono_literals;
 using shell_test::screen_lines;
-
-bool wait_until(const std::function<bool()>& done, std::chrono::milliseconds limit = 5s) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(10ms);
-  }
-  return true;
-}
-
-// The status bar's message pane (control 2).
-std::string status_message() {
-  return shell_test::window_title(GetDlgItem(shell::shell_state().status_bar, 2));
-}
+using shell_test::status_message;
+using shell_test::wait_until;
 
 bool input_item_enabled() {
   const UINT state = GetMenuState(shell::shell_state().menu_bar, shell::kCmdInput, MF_BYCOMMAND);
@@ -98,11 +86,7 @@ class KeyboardTest : public ::testing::Test {
     hwnd = r->hwnd;
   }
 
-  std::string read(int length) {
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '#');
-    const std::int32_t n = shell::Read(buffer.data(), length, 1024);
-    return n < 0 ? "<-1>" : std::string(buffer.data(), static_cast<std::size_t>(n));
-  }
+  std::string read(int length) { return shell_test::read_line(length); }
 
   shell::ChildRecord* r = nullptr;
   HWND hwnd = nullptr;
