@@ -12,6 +12,7 @@
 #include "shell/child/text_services.h"
 #include "shell/frame/menu_table.h"
 #include "shell/startup/shell_state_win.h"
+#include "shell_win/background_helpers.h"
 #include "shell_win/shell_test_support.h"
 
 namespace {
@@ -78,29 +79,6 @@ TEST_F(ViewTest, ScrollTextWindowDownBlanksTheTopRows) {
   EXPECT_EQ(lines[4], "three");
 }
 
-// The pixels of `dc` in `rc` (client coordinates) as 32-bit values.
-std::vector<std::uint32_t> pixels(HDC dc, const RECT& rc, int source_x, int source_y) {
-  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
-  HDC copy_dc = CreateCompatibleDC(dc);
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(copy_dc, dib);
-  BitBlt(copy_dc, 0, 0, w, h, dc, source_x, source_y, SRCCOPY);
-  GdiFlush();
-  std::vector<std::uint32_t> out(static_cast<const std::uint32_t*>(bits),
-                                 static_cast<const std::uint32_t*>(bits) + w * h);
-  SelectObject(copy_dc, old);
-  DeleteObject(dib);
-  DeleteDC(copy_dc);
-  return out;
-}
-
 TEST_F(ViewTest, ScreenShowsTheBitmapAfterManyScrolls) {
   SendMessageA(r->hwnd, WM_VSCROLL, SB_TOP, 0);
   for (int i = 0; i < 300; ++i) {
@@ -114,9 +92,10 @@ TEST_F(ViewTest, ScreenShowsTheBitmapAfterManyScrolls) {
   RECT client;
   GetClientRect(r->hwnd, &client);
   HDC screen = GetDC(r->hwnd);
-  const auto shown = pixels(screen, client, 0, 0);
+  const auto shown = shell_test::pixels_of(screen, 0, 0, client.right, client.bottom);
   ReleaseDC(r->hwnd, screen);
-  const auto expected = pixels(r->memory_dc.get(), client, r->scroll_x, r->scroll_y);
+  const auto expected = shell_test::pixels_of(r->memory_dc.get(), r->scroll_x, r->scroll_y,
+                                              client.right, client.bottom);
   int wrong_rows = 0;
   const int w = client.right;
   for (int y = 0; y < client.bottom; ++y) {
