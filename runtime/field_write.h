@@ -14,9 +14,14 @@ namespace rt {
 std::string format_integer(std::int64_t value, int width);
 std::string format_fixed(double value, int width, int decimals);
 
+// The same fields written into the `width` characters at `out`.
+void put_integer(char* out, std::int64_t value, int width);
+void put_fixed(char* out, double value, int width, int decimals);
+
 // Appends fields left to right to a record.
 class RecordBuilder {
  public:
+  RecordBuilder() { record_.reserve(kUsualLength); }
   RecordBuilder& text(std::string_view s) {
     record_.append(s);
     return *this;
@@ -26,16 +31,24 @@ class RecordBuilder {
     return *this;
   }
   RecordBuilder& integer(std::int64_t value, int width) {
-    record_.append(format_integer(value, width));
+    put_integer(extend(width), value, width);
     return *this;
   }
   RecordBuilder& fixed(double value, int width, int decimals) {
-    record_.append(format_fixed(value, width, decimals));
+    put_fixed(extend(width), value, width, decimals);
     return *this;
   }
   const std::string& str() const { return record_; }
 
  private:
+  // Appends `width` columns and returns where they start.
+  char* extend(int width) {
+    const std::size_t at = record_.size();
+    record_.resize(at + static_cast<std::size_t>(width));
+    return &record_[at];
+  }
+
+  static constexpr std::size_t kUsualLength = 80;
   std::string record_;
 };
 

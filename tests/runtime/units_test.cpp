@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <vector>
+
 #include "support/capture_console.h"
 #include "support/temp_dir.h"
 
@@ -182,6 +185,49 @@ TEST_F(UnitsTest, LongRecordsAndLineEndsAcrossReadBlocks) {
   ASSERT_TRUE(rt::read_record(1, rec).is_ok());
   EXPECT_EQ(rec, "last");
   EXPECT_TRUE(rt::read_record(1, rec).is_end());
+}
+
+TEST_F(UnitsTest, RecordReaderGivesTheRecordsThatReadRecordGives) {
+  // Each content is read once record by record and once in blocks; both
+  // must give the same records and end the same way.
+  const std::string long_line(70000, 'x');
+  const std::string contents[] = {
+      "one\r\ntwo\nthree",
+      "a\n\nb\n",
+      "",
+      "\n",
+      "last ends in CR\r",
+      "x\r\r\n",
+      "\r\n\r\n",
+      long_line + "\r\n" + long_line,
+      std::string(65535, 'y') + "\r\nz\n",
+  };
+  for (const rt::Action action : {rt::Action::kRead, rt::Action::kReadWrite}) {
+    for (const std::string& content : contents) {
+      const std::string path = dir.write("reader.txt", content);
+      auto records = [&](auto read_one) {
+        EXPECT_TRUE(rt::open_unit(request(1, path, rt::FileStatus::kOld, action)).is_ok());
+        std::vector<std::string> out;
+        for (int i = 0; i < 10; ++i) {
+          std::string text;
+          const rt::IoStatus s = read_one(text);
+          out.push_back(s.is_ok() ? "ok:" + text : s.is_end() ? "end" : "error");
+          if (!s.is_ok()) break;
+        }
+        EXPECT_TRUE(rt::close_unit(1).is_ok());
+        return out;
+      };
+      const auto expected = records([](std::string& text) { return rt::read_record(1, text); });
+      rt::RecordReader reader(1);
+      const auto got = records([&](std::string& text) {
+        std::string_view view;
+        rt::IoStatus s = reader.next(view);
+        text.assign(view);
+        return s;
+      });
+      EXPECT_EQ(got, expected) << content.substr(0, 40);
+    }
+  }
 }
 
 TEST_F(UnitsTest, WriteFailureIsReportedAtTheLatestByClose) {
