@@ -74,26 +74,26 @@ bool scaled_magnitude(double value, int decimals, Uint128& out) {
   return true;
 }
 
-}  // namespace
-
-void put_integer(char* out, std::int64_t value, int width) {
-  const bool negative = value < 0;
-  const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
-                                           : static_cast<std::uint64_t>(value);
-  char text[24];
-  char* const end = text + sizeof text;
-  char* first = digits_before(end, magnitude);
-  if (negative) *--first = '-';
-  put_right_justified(out, width, first, static_cast<int>(end - first));
+// |value| * 10^decimals rounded half away from zero, for a value that a
+// float holds exactly (24 significant bits) and at most 4 decimals: the
+// product then has at most 38 significant bits and is exact in a double,
+// adding the half is exact too, so the floor is the rounded result. False
+// for every other value.
+bool scaled_float_magnitude(double value, int decimals, Uint128& out) {
+  static constexpr double kPow10[] = {1, 10, 100, 1000, 10000};
+  constexpr double kLimit = 4503599627370496.0;  // 2^52
+  if (decimals > 4 || !(std::fabs(value) < 3.0e38) ||
+      static_cast<double>(static_cast<float>(value)) != value) {
+    return false;
+  }
+  const double product = std::fabs(value) * kPow10[decimals];
+  if (product >= kLimit) return false;
+  out = static_cast<std::uint64_t>(std::floor(product + 0.5));
+  return true;
 }
 
-void put_fixed(char* out, double value, int width, int decimals) {
-  Uint128 scaled = 0;
-  if (!std::isfinite(value) || decimals < 0 || decimals > 18 ||
-      !scaled_magnitude(value, decimals, scaled)) {
-    put_stars(out, width);
-    return;
-  }
+// Writes the field of the scaled magnitude of `value`.
+void put_scaled(char* out, double value, Uint128 scaled, int width, int decimals) {
   // Digits of the scaled value, with zeros in front up to decimals + 1.
   char digit_buffer[64];
   char* const digits_end = digit_buffer + sizeof digit_buffer;
@@ -117,6 +117,40 @@ void put_fixed(char* out, double value, int width, int decimals) {
   std::memcpy(text + length, digits + int_len, static_cast<std::size_t>(decimals));
   length += decimals;
   put_right_justified(out, width, text, length);
+}
+
+}  // namespace
+
+void put_integer(char* out, std::int64_t value, int width) {
+  const bool negative = value < 0;
+  const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
+                                           : static_cast<std::uint64_t>(value);
+  char text[24];
+  char* const end = text + sizeof text;
+  char* first = digits_before(end, magnitude);
+  if (negative) *--first = '-';
+  put_right_justified(out, width, first, static_cast<int>(end - first));
+}
+
+void put_fixed(char* out, double value, int width, int decimals) {
+  Uint128 scaled = 0;
+  if (!std::isfinite(value) || decimals < 0 || decimals > 18 ||
+      (!scaled_float_magnitude(value, decimals, scaled) &&
+       !scaled_magnitude(value, decimals, scaled))) {
+    put_stars(out, width);
+    return;
+  }
+  put_scaled(out, value, scaled, width, decimals);
+}
+
+void put_fixed_exact(char* out, double value, int width, int decimals) {
+  Uint128 scaled = 0;
+  if (!std::isfinite(value) || decimals < 0 || decimals > 18 ||
+      !scaled_magnitude(value, decimals, scaled)) {
+    put_stars(out, width);
+    return;
+  }
+  put_scaled(out, value, scaled, width, decimals);
 }
 
 std::string format_integer(std::int64_t value, int width) {

@@ -501,6 +501,39 @@ IoStatus write_record(int unit, std::string_view record) {
   });
 }
 
+IoStatus write_records(int unit, std::string_view records) {
+  return with_open_unit(unit, Action::kWrite, [&](Unit& u) {
+    if (u.file == nullptr || u.action == Action::kRead) {
+      for (std::size_t start = 0; start < records.size();) {
+        const std::size_t lf = records.find('\n', start);
+        const std::size_t end = lf == std::string_view::npos ? records.size() : lf;
+        IoStatus s = u.file != nullptr
+                         ? write_file_record(u, unit, records.substr(start, end - start))
+                         : write_device_record(u, records.substr(start, end - start));
+        if (!s.is_ok()) return s;
+        start = end + 1;
+      }
+      return IoStatus::ok();
+    }
+    // A disk file takes them all at once, each LF made the CR LF that ends
+    // a record there.
+    std::string text;
+    text.reserve(records.size() + records.size() / 32 + 2);
+    for (std::size_t start = 0; start < records.size();) {
+      const std::size_t lf = records.find('\n', start);
+      const std::size_t end = lf == std::string_view::npos ? records.size() : lf;
+      text.append(records.substr(start, end - start));
+      text.append("\r\n");
+      start = end + 1;
+    }
+    const bool written =
+        start_writing(u) && std::fwrite(text.data(), 1, text.size(), u.file) == text.size();
+    if (!written)
+      return IoStatus::error("write failed: " + unit_label(unit, u.path) + ": " + system_reason());
+    return IoStatus::ok();
+  });
+}
+
 IoStatus write_console(std::string_view record) {
   return write_record(kNoUnit, record);
 }

@@ -80,6 +80,9 @@ class RecordReader {
 
 // Writes one record to `unit`.
 IoStatus write_record(int unit, std::string_view record);
+// Writes the records of `records`, each ended by a LF there, to `unit`, as
+// that many write_record calls would, with one look-up and lock for all.
+IoStatus write_records(int unit, std::string_view records);
 // Output without a unit, as WRITE(*, ...): a record for the console.
 IoStatus write_console(std::string_view record);
 

@@ -89,6 +89,21 @@ TEST_F(UnitsTest, WritingReplacesAnExistingFileAndEndsRecordsWithCrLf) {
   EXPECT_EQ(read_file(path), "new\r\n\r\nlast  \r\n");
 }
 
+TEST_F(UnitsTest, WriteRecordsWritesEachLineAsOneRecord) {
+  const std::string path = dir.write("many.txt", "old content that is longer than the new\r\n");
+  ASSERT_TRUE(rt::open_unit(request(2, path, rt::FileStatus::kUnknown)).is_ok());
+  rt::write_records(2, "new\n\nlast  \n").or_stop();
+  rt::close_unit(2, rt::CloseStatus::kKeep).or_stop();
+  EXPECT_EQ(read_file(path), "new\r\n\r\nlast  \r\n");
+
+  rt::write_records(-1, "one\ntwo\n").or_stop();  // the console, as WRITE(*) uses it
+  EXPECT_EQ(sandbox.console.bytes(), "one\ntwo");
+
+  ASSERT_TRUE(rt::open_unit(request(1, path, rt::FileStatus::kOld, rt::Action::kRead)).is_ok());
+  EXPECT_TRUE(rt::write_records(1, "x\n").is_error());
+  EXPECT_EQ(read_file(path), "new\r\n\r\nlast  \r\n");
+}
+
 TEST_F(UnitsTest, CloseWithDeleteRemovesTheFile) {
   const std::string path = dir.write("gone.txt", "x\n");
   ASSERT_TRUE(rt::open_unit(request(2, path, rt::FileStatus::kOld)).is_ok());
