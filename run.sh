@@ -10,8 +10,8 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# Configures (once) and builds one target of an optimised tree (-O2: it
-# compiles in about two thirds of the time -O3 takes, and runs as fast).
+# Configures (once) and builds one target of an optimised tree (-O2, which
+# compiles in about two thirds of the time that -O3 takes).
 build_only() {  # build dir, target, extra cmake arguments...
   local dir=$1 target=$2
   shift 2
