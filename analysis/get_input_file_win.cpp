@@ -11,6 +11,7 @@
 #include "analysis/input_name.h"
 #include "analysis/program_flow.h"
 #include "analysis/read_pdb.h"
+#include "shell/frame/common_dialogs_win.h"
 #include "shell/startup/program_hooks.h"
 #include "shell/units/unit_services.h"
 
@@ -71,7 +72,7 @@ void GET_INPUT_NAME(char* dirname, std::int32_t dirname_length, std::int32_t& di
   clear_chosen_path(dir, dirlen, namestat);
   std::memcpy(dirname, dir.chars, static_cast<std::size_t>(std::min(dirname_length, 50)));
   g_file_buffer[kFileBufferLength - 1] = '\0';
-  if (GetOpenFileNameA(&ofn) == 0) return;
+  if (shell::open_file_dialog(&ofn) == 0) return;
   take_chosen_path(std::string_view(g_file_buffer, kFileBufferLength), ofn.nFileOffset, dir, dirlen,
                    namestat);
   std::memcpy(dirname, dir.chars, static_cast<std::size_t>(std::min(dirname_length, 50)));

@@ -11,6 +11,7 @@
 #include "analysis/program_flow.h"
 #include "analysis/save_copy.h"
 #include "runtime/field_write.h"
+#include "shell/frame/common_dialogs_win.h"
 #include "runtime/units.h"
 #include "shell/units/unit_services.h"
 
@@ -63,7 +64,7 @@ void GET_OUTPUT_NAME(std::int32_t*) {
   ofn.lpstrTitle = "Open Output File";
   ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST;
   ofn.lpstrDefExt = "txt";
-  if (GetSaveFileNameA(&ofn) == 0) return;
+  if (shell::save_file_dialog(&ofn) == 0) return;
   if (ofn.nFileOffset == 0) {
     rt::write_console(rt::list_directed_text("No legal file name specified")).or_stop();
     return;

@@ -4,6 +4,8 @@
 // value of 100.76 as 0.76, which real entries have.
 #include "analysis/pdb_record.h"
 
+#include <cstring>
+
 namespace bvrank {
 
 rt::FieldReader read_atom_fields(std::string_view record, AtomFields& out) {
@@ -29,6 +31,21 @@ rt::FieldReader read_atom_fields(std::string_view record, AtomFields& out) {
       .skip(11)
       .chars(1, &out.element);  // 78
   return r;
+}
+
+bool read_atom_fields_quick(const char* line, AtomFields& out) {
+  std::memcpy(out.name, line + 12, 4);
+  out.altloc = line[16];
+  std::memcpy(out.resname, line + 17, 3);
+  out.chain = line[21];
+  out.element = line[77];
+  return rt::quick_integer_field(line + 6, 5, out.serial) &&
+         rt::quick_integer_field(line + 22, 4, out.resseq) &&
+         rt::quick_real_field(line + 27, 11, 3, out.x) &&
+         rt::quick_real_field(line + 39, 7, 3, out.y) &&
+         rt::quick_real_field(line + 47, 7, 3, out.z) &&
+         rt::quick_real_field(line + 55, 5, 2, out.occupancy) &&
+         rt::quick_real_field(line + 60, 6, 2, out.b);
 }
 
 }  // namespace bvrank

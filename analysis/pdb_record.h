@@ -46,4 +46,10 @@ struct AtomFields {
 // conversion error.
 rt::FieldReader read_atom_fields(std::string_view record, AtomFields& out);
 
+// The same conversion from the 80-column record buffer (blank past the
+// record's end), done at once for fields of the usual shapes. False when a
+// field needs the general rules: read_atom_fields then gives the values or
+// the conversion error.
+bool read_atom_fields_quick(const char* line, AtomFields& out);
+
 }  // namespace bvrank

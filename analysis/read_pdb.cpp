@@ -21,14 +21,16 @@ RecordBuffer record_buffer;
 
 namespace {
 
-std::string g_record;  // whole text of the last record read
+rt::RecordReader g_input(kInputUnit);
 
-// Reads the next input record into LINE and LINELEN.
+// Reads the next input record into LINE and LINELEN. The records are cut
+// in place out of the unit's read buffer, a block at a time.
 rt::IoOutcome read_line() {
-  const rt::IoStatus s = rt::read_record(kInputUnit, g_record);
+  std::string_view record;
+  const rt::IoStatus s = g_input.next(record);
   if (!s.is_ok()) return s.outcome();
-  record_buffer.LINELEN = static_cast<std::int32_t>(g_record.size());
-  record_buffer.LINE.assign(g_record);
+  record_buffer.LINELEN = static_cast<std::int32_t>(record.size());
+  record_buffer.LINE.assign(record);
   return rt::IoOutcome::kOk;
 }
 
@@ -60,10 +62,10 @@ std::int32_t scan_header() {
   return kStatusDone;
 }
 
-// Stores the atom in LINE as entry NATOM + 1. False on a conversion error,
-// which stops the program.
-void store_atom() {
-  AtomFields f;
+// Converts the record by the general field reader; a conversion error
+// stops the program with the record in its report.
+void read_fields_by_general_rules(AtomFields& f) {
+  f = AtomFields{};
   const rt::FieldReader r = read_atom_fields(current_record(), f);
   if (r.failed()) {
     rt::IoStatus::error("input conversion error in column " + std::to_string(r.failed_column()) +
@@ -72,6 +74,14 @@ void store_atom() {
                         std::string(r.record()) + "\"")
         .or_stop();
   }
+}
+
+// Stores the atom in LINE as entry NATOM + 1. LINE is blank past the
+// record's end, which is how the field reader sees those columns, so the
+// quick conversion reads it whole.
+void store_atom() {
+  AtomFields f;
+  if (!read_atom_fields_quick(record_buffer.LINE.chars, f)) read_fields_by_general_rules(f);
   const int n = ++atoms.NATOM;
   atoms.ATOM_SERIAL[n] = f.serial;
   std::memcpy(atoms.ATOM_NAME[n], f.name, 4);
@@ -111,6 +121,8 @@ void open_files() {
   input.status = rt::FileStatus::kOld;
   input.action = rt::Action::kRead;
   rt::open_unit(input).or_stop();
+  g_input.restart();
+
   open_report_file();
 }
 

@@ -4,6 +4,7 @@
 #include "analysis/report.h"
 
 #include <cmath>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -26,16 +27,32 @@ void to_file(std::string_view line) {
   rt::write_record(kReportUnit, line).or_stop();
 }
 
-using Sink = void (*)(std::string_view);
+// Appends the detail line of residue `i` to `out`. Its fields stand at
+// fixed columns: blank, name (3), 2 blanks, chain (1 column for a PDB
+// chain; a longer mmCIF chain name takes as many), 10 blanks, number (I6),
+// 10 blanks, average (F7.2), blank, rank (I6); the line is put together in
+// place, as the most frequent line of the report file.
+void append_detail_line(std::string& out, int i) {
+  char head[6];
+  std::memset(head, ' ', sizeof head);
+  std::memcpy(head + 1, residues.RES_NAME[i], 3);
+  char tail[40];
+  std::memset(tail, ' ', sizeof tail);
+  rt::put_integer(tail + 10, residues.RES_SEQ[i], 6);
+  rt::put_fixed(tail + 26, std::fabs(residues.RES_BAVG[i]), 7, 2);
+  rt::put_integer(tail + 34, residues.RES_RANK[i], 6);
+  out.append(head, sizeof head).append(residues.RES_CHAIN[i]).append(tail, sizeof tail);
+}
 
 constexpr std::string_view kTitlePrefix = "Title: ";
 
 // One chain block: an empty line, the chain line, the header line, then
-// the detail lines of ranks 1 up to `rank_limit`.
-void write_chain_block(int c, int rank_limit, Sink sink) {
-  sink("");
-  sink(chain_line(c));
-  sink(header_line());
+// the detail lines of ranks 1 up to `rank_limit`. Each line is appended to
+// `out` with a LF after it.
+void append_chain_block(std::string& out, int c, int rank_limit) {
+  out += '\n';
+  out.append(chain_line(c)).append("\n");
+  out.append(header_line()).append("\n");
   const int first = chains.CHAIN_FIRST[c];
   const int last = chains.CHAIN_LAST[c];
   std::vector<int> by_rank(static_cast<std::size_t>(last - first + 2), 0);
@@ -44,8 +61,19 @@ void write_chain_block(int c, int rank_limit, Sink sink) {
     if (rank >= 1 && rank <= last - first + 1) by_rank[static_cast<std::size_t>(rank)] = i;
   }
   for (int r = 1; r <= rank_limit && r <= last - first + 1; ++r) {
-    if (by_rank[static_cast<std::size_t>(r)] != 0)
-      sink(detail_line(by_rank[static_cast<std::size_t>(r)]));
+    if (by_rank[static_cast<std::size_t>(r)] != 0) {
+      append_detail_line(out, by_rank[static_cast<std::size_t>(r)]);
+      out += '\n';
+    }
+  }
+}
+
+// Sends every line of `lines` (each ended by a LF) to the console.
+void lines_to_screen(std::string_view lines) {
+  while (!lines.empty()) {
+    const std::size_t lf = lines.find('\n');
+    to_screen(lines.substr(0, lf));
+    lines.remove_prefix(lf + 1);
   }
 }
 
@@ -85,18 +113,9 @@ std::string header_line() {
 }
 
 std::string detail_line(int i) {
-  return rt::RecordBuilder()
-      .blanks(1)
-      .text(std::string_view(residues.RES_NAME[i], 3))
-      .blanks(2)
-      .text(residues.RES_CHAIN[i])
-      .blanks(10)
-      .integer(residues.RES_SEQ[i], 6)
-      .blanks(10)
-      .fixed(std::fabs(residues.RES_BAVG[i]), 7, 2)
-      .blanks(1)
-      .integer(residues.RES_RANK[i], 6)
-      .str();
+  std::string line;
+  append_detail_line(line, i);
+  return line;
 }
 
 void set_report_enabled(bool enabled) {
@@ -144,12 +163,22 @@ void write_title_line(std::string_view title_record, int record_length) {
 void write_screen_report() {
   if (!g_report_enabled) return;
   to_screen(kNoteLine);
-  for (int c = 1; c <= chains.NCHAIN; ++c) write_chain_block(c, kScreenRanks, to_screen);
+  std::string lines;
+  for (int c = 1; c <= chains.NCHAIN; ++c) {
+    lines.clear();
+    append_chain_block(lines, c, kScreenRanks);
+    lines_to_screen(lines);
+  }
 }
 
+// The file takes the whole report in one write.
 void write_file_report() {
   if (!g_report_enabled) return;
-  for (int c = 1; c <= chains.NCHAIN; ++c) write_chain_block(c, residues.NRES, to_file);
+  constexpr std::size_t kDetailLength = 60;  // with its line end
+  std::string lines;
+  lines.reserve(static_cast<std::size_t>(residues.NRES + 3 * chains.NCHAIN) * kDetailLength);
+  for (int c = 1; c <= chains.NCHAIN; ++c) append_chain_block(lines, c, residues.NRES);
+  rt::write_records(kReportUnit, lines).or_stop();
 }
 
 void write_report_of_loaded_tables() {

@@ -43,6 +43,12 @@ std::optional<std::int32_t> parse_integer_field(std::string_view field) {
 }
 
 std::optional<float> parse_real_field(std::string_view field, int decimals) {
+  float quick = 0;
+  if (quick_real_field(field.data(), static_cast<int>(field.size()), decimals, quick)) return quick;
+  return parse_real_field_exact(field, decimals);
+}
+
+std::optional<float> parse_real_field_exact(std::string_view field, int decimals) {
   // The first 19 significant digits fit a 64-bit significand; longer ones
   // are kept as text up to the length that still rounds exactly.
   constexpr int kMaxFast = 19;
@@ -119,6 +125,7 @@ FieldReader& FieldReader::integer(int width, std::int32_t& out) {
   const int first = column_;
   const std::string_view field = take(width);
   if (failed()) return *this;
+  if (quick_integer_field(field.data(), static_cast<int>(field.size()), out)) return *this;
   if (auto v = parse_integer_field(field)) {
     out = *v;
   } else {

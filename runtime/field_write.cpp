@@ -5,28 +5,39 @@
 #include "runtime/field_write.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace rt {
 namespace {
 
 using Uint128 = unsigned __int128;
 
-std::string stars(int width) {
-  return std::string(static_cast<std::size_t>(width), '*');
+void put_stars(char* out, int width) {
+  std::memset(out, '*', static_cast<std::size_t>(width));
 }
 
-std::string right_justified(const std::string& text, int width) {
-  if (static_cast<int>(text.size()) > width) return stars(width);
-  return std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
+// Puts `text` right-justified into the `width` columns at `out`, or stars
+// when it does not fit.
+void put_right_justified(char* out, int width, const char* text, int length) {
+  if (length > width) {
+    put_stars(out, width);
+    return;
+  }
+  std::memset(out, ' ', static_cast<std::size_t>(width - length));
+  std::memcpy(out + (width - length), text, static_cast<std::size_t>(length));
 }
 
-std::string decimal_digits(Uint128 v) {
-  std::string out;
+// Writes the decimal digits of `v` so that they end just before `end`;
+// returns where they start.
+char* digits_before(char* end, Uint128 v) {
+  for (; v > UINT64_MAX; v /= 10) *--end = static_cast<char>('0' + static_cast<int>(v % 10));
+  auto small = static_cast<std::uint64_t>(v);
   do {
-    out.insert(out.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
-    v /= 10;
-  } while (v != 0);
-  return out;
+    *--end = static_cast<char>('0' + static_cast<int>(small % 10));
+    small /= 10;
+  } while (small != 0);
+  return end;
 }
 
 // |value| * 10^decimals rounded to an integer, ties away from zero; false
@@ -63,34 +74,95 @@ bool scaled_magnitude(double value, int decimals, Uint128& out) {
   return true;
 }
 
+// |value| * 10^decimals rounded half away from zero, for a value that a
+// float holds exactly (24 significant bits) and at most 4 decimals: the
+// product then has at most 38 significant bits and is exact in a double,
+// adding the half is exact too, so the floor is the rounded result. False
+// for every other value.
+bool scaled_float_magnitude(double value, int decimals, Uint128& out) {
+  static constexpr double kPow10[] = {1, 10, 100, 1000, 10000};
+  constexpr double kLimit = 4503599627370496.0;  // 2^52
+  if (decimals > 4 || !(std::fabs(value) < 3.0e38) ||
+      static_cast<double>(static_cast<float>(value)) != value) {
+    return false;
+  }
+  const double product = std::fabs(value) * kPow10[decimals];
+  if (product >= kLimit) return false;
+  out = static_cast<std::uint64_t>(std::floor(product + 0.5));
+  return true;
+}
+
+// Writes the field of the scaled magnitude of `value`.
+void put_scaled(char* out, double value, Uint128 scaled, int width, int decimals) {
+  // Digits of the scaled value, with zeros in front up to decimals + 1.
+  char digit_buffer[64];
+  char* const digits_end = digit_buffer + sizeof digit_buffer;
+  char* digits = digits_before(digits_end, scaled);
+  while (digits_end - digits < decimals + 1) *--digits = '0';
+  const int digit_count = static_cast<int>(digits_end - digits);
+  const int int_len = digit_count - decimals;
+
+  char text[72];
+  int length = 0;
+  if (value < 0) text[length++] = '-';
+  // The 0 before the point is optional: dropped when that makes the value fit.
+  const bool lone_zero = int_len == 1 && digits[0] == '0';
+  const int full_length = length + digit_count + 1;
+  const bool drop_zero = lone_zero && full_length > width;
+  if (!drop_zero) {
+    std::memcpy(text + length, digits, static_cast<std::size_t>(int_len));
+    length += int_len;
+  }
+  text[length++] = '.';
+  std::memcpy(text + length, digits + int_len, static_cast<std::size_t>(decimals));
+  length += decimals;
+  put_right_justified(out, width, text, length);
+}
+
 }  // namespace
 
-std::string format_integer(std::int64_t value, int width) {
+void put_integer(char* out, std::int64_t value, int width) {
   const bool negative = value < 0;
-  const Uint128 magnitude =
-      negative ? Uint128(0) - static_cast<Uint128>(static_cast<__int128>(value)) : Uint128(value);
-  std::string text = decimal_digits(magnitude);
-  if (negative) text.insert(text.begin(), '-');
-  return right_justified(text, width);
+  const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
+                                           : static_cast<std::uint64_t>(value);
+  char text[24];
+  char* const end = text + sizeof text;
+  char* first = digits_before(end, magnitude);
+  if (negative) *--first = '-';
+  put_right_justified(out, width, first, static_cast<int>(end - first));
+}
+
+void put_fixed(char* out, double value, int width, int decimals) {
+  Uint128 scaled = 0;
+  if (!std::isfinite(value) || decimals < 0 || decimals > 18 ||
+      (!scaled_float_magnitude(value, decimals, scaled) &&
+       !scaled_magnitude(value, decimals, scaled))) {
+    put_stars(out, width);
+    return;
+  }
+  put_scaled(out, value, scaled, width, decimals);
+}
+
+void put_fixed_exact(char* out, double value, int width, int decimals) {
+  Uint128 scaled = 0;
+  if (!std::isfinite(value) || decimals < 0 || decimals > 18 ||
+      !scaled_magnitude(value, decimals, scaled)) {
+    put_stars(out, width);
+    return;
+  }
+  put_scaled(out, value, scaled, width, decimals);
+}
+
+std::string format_integer(std::int64_t value, int width) {
+  std::string out(static_cast<std::size_t>(width), ' ');
+  put_integer(out.data(), value, width);
+  return out;
 }
 
 std::string format_fixed(double value, int width, int decimals) {
-  if (!std::isfinite(value) || decimals < 0 || decimals > 18) return stars(width);
-  Uint128 scaled = 0;
-  if (!scaled_magnitude(value, decimals, scaled)) return stars(width);
-  std::string digits = decimal_digits(scaled);
-  if (static_cast<int>(digits.size()) < decimals + 1) {
-    digits.insert(0, static_cast<std::size_t>(decimals + 1) - digits.size(), '0');
-  }
-  const std::size_t int_len = digits.size() - static_cast<std::size_t>(decimals);
-  std::string text = digits.substr(0, int_len) + "." + digits.substr(int_len);
-  if (value < 0) text.insert(text.begin(), '-');
-  if (static_cast<int>(text.size()) > width &&
-      digits.size() == static_cast<std::size_t>(decimals) + 1 && digits[0] == '0') {
-    // The 0 before the point is optional: drop it when that makes the value fit.
-    text.erase(text.find("0."), 1);
-  }
-  return right_justified(text, width);
+  std::string out(static_cast<std::size_t>(width), ' ');
+  put_fixed(out.data(), value, width, decimals);
+  return out;
 }
 
 }  // namespace rt

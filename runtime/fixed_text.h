@@ -24,7 +24,15 @@ struct FixedText {
   char chars[N];
 
   static constexpr std::size_t size() { return N; }
-  void assign(std::string_view text) { assign_blank_padded(chars, N, text); }
+  void assign(std::string_view text) {
+    // A text that fills the field is copied with a size known here, which
+    // compiles to a few wide moves instead of a general copy loop.
+    if (text.size() >= N) {
+      std::memcpy(chars, text.data(), N);
+    } else {
+      assign_blank_padded(chars, N, text);
+    }
+  }
   void fill(char c) { std::memset(chars, c, N); }
   std::string_view view() const { return std::string_view(chars, N); }
   // Characters first..last, 1-based and inclusive, as in the analysis' substrings.

@@ -3,6 +3,7 @@
 // lock only guards finding, adding and removing units.
 #include "runtime/units.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -34,10 +35,12 @@ struct Unit {
   bool at_end = false;
   // Read-ahead of a file opened for reading only. Nothing else moves such
   // a file's position, so records are cut straight out of large blocks
-  // instead of being read a character at a time.
+  // instead of being read a character at a time, and shown in place.
   std::unique_ptr<char[]> ahead;
+  std::size_t ahead_size = 0;
   std::size_t ahead_pos = 0;
   std::size_t ahead_end = 0;
+  std::string scratch;  // the last record of a unit read without read-ahead
 };
 
 std::mutex g_table_mutex;
@@ -259,9 +262,16 @@ IoStatus write_file_record(Unit& u, int number, std::string_view record) {
   if (u.action == Action::kRead) {
     return IoStatus::error("write failed: " + unit_label(number, u.path) + ": read-only");
   }
-  const bool written = start_writing(u) &&
-                       std::fwrite(record.data(), 1, record.size(), u.file) == record.size() &&
-                       std::fwrite("\r\n", 1, 2, u.file) == 2;
+  bool written = start_writing(u);
+  char line[256];  // a short record goes out with its line end in one call
+  if (written && record.size() + 2 <= sizeof line) {
+    std::memcpy(line, record.data(), record.size());
+    std::memcpy(line + record.size(), "\r\n", 2);
+    written = std::fwrite(line, 1, record.size() + 2, u.file) == record.size() + 2;
+  } else if (written) {
+    written = std::fwrite(record.data(), 1, record.size(), u.file) == record.size() &&
+              std::fwrite("\r\n", 1, 2, u.file) == 2;
+  }
   if (!written)
     return IoStatus::error("write failed: " + unit_label(number, u.path) + ": " + system_reason());
   return IoStatus::ok();
@@ -282,26 +292,46 @@ IoStatus write_device_record(Unit& u, std::string_view record) {
 
 constexpr std::size_t kReadAheadSize = 64 * 1024;
 
-// Appends the rest of the current line of a read-only file to `record`,
-// without its LF. False when the file ended (or failed) before a LF.
-bool read_line_ahead(Unit& u, std::string& record) {
+// The next line of a read-only file, in place in the read-ahead buffer and
+// without its LF. False when the file ended (or failed) before a LF; `line`
+// then holds what was left. A line that reaches past the buffer's end is
+// moved to its front first, and a line longer than the buffer grows it.
+bool read_line_ahead(Unit& u, std::string_view& line) {
+  std::size_t scanned = 0;  // bytes after ahead_pos known to hold no LF
   for (;;) {
-    if (u.ahead_pos == u.ahead_end) {
-      if (!u.ahead) u.ahead = std::make_unique<char[]>(kReadAheadSize);
-      u.ahead_pos = 0;
-      u.ahead_end = std::fread(u.ahead.get(), 1, kReadAheadSize, u.file);
-      if (u.ahead_end == 0) return false;
-    }
     const char* begin = u.ahead.get() + u.ahead_pos;
     const std::size_t available = u.ahead_end - u.ahead_pos;
-    const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', available));
-    if (lf != nullptr) {
-      record.append(begin, static_cast<std::size_t>(lf - begin));
-      u.ahead_pos += static_cast<std::size_t>(lf - begin) + 1;
-      return true;
+    if (available > scanned) {
+      const auto* lf =
+          static_cast<const char*>(std::memchr(begin + scanned, '\n', available - scanned));
+      if (lf != nullptr) {
+        const auto length = static_cast<std::size_t>(lf - begin);
+        line = std::string_view(begin, length);
+        u.ahead_pos += length + 1;
+        return true;
+      }
+      scanned = available;
     }
-    record.append(begin, available);
-    u.ahead_pos = u.ahead_end;
+    if (u.ahead_pos > 0) {
+      std::memmove(u.ahead.get(), begin, available);
+      u.ahead_pos = 0;
+      u.ahead_end = available;
+    }
+    if (u.ahead_end == u.ahead_size) {
+      const std::size_t size = std::max(kReadAheadSize, 2 * u.ahead_size);
+      auto grown = std::make_unique<char[]>(size);
+      if (u.ahead_end > 0) std::memcpy(grown.get(), u.ahead.get(), u.ahead_end);
+      u.ahead = std::move(grown);
+      u.ahead_size = size;
+    }
+    const std::size_t got =
+        std::fread(u.ahead.get() + u.ahead_end, 1, u.ahead_size - u.ahead_end, u.file);
+    if (got == 0) {
+      line = std::string_view(u.ahead.get(), u.ahead_end);
+      u.ahead_pos = u.ahead_end;
+      return false;
+    }
+    u.ahead_end += got;
   }
 }
 
@@ -316,16 +346,24 @@ bool read_line_by_char(Unit& u, std::string& record) {
   }
 }
 
-IoStatus read_file_record(Unit& u, int number, std::string& record) {
+// `record` shows the unit's read-ahead or scratch text, valid until the
+// unit's next operation.
+IoStatus read_file_record(Unit& u, int number, std::string_view& record) {
   if (u.action == Action::kWrite) {
     return IoStatus::error("read failed: " + unit_label(number, u.path) + ": write-only");
   }
   if (u.last_op == LastOp::kWrite) std::fseek(u.file, 0, SEEK_CUR);
   u.last_op = LastOp::kRead;
-  record.clear();
+  record = {};
   if (u.at_end) return IoStatus::end("end of file: " + unit_label(number, u.path));
-  const bool line_end =
-      u.action == Action::kRead ? read_line_ahead(u, record) : read_line_by_char(u, record);
+  bool line_end = false;
+  if (u.action == Action::kRead) {
+    line_end = read_line_ahead(u, record);
+  } else {
+    u.scratch.clear();
+    line_end = read_line_by_char(u, u.scratch);
+    record = u.scratch;
+  }
   if (!line_end) {
     if (std::ferror(u.file)) {
       const std::string reason = system_reason();
@@ -336,7 +374,44 @@ IoStatus read_file_record(Unit& u, int number, std::string& record) {
     return record.empty() ? IoStatus::end("end of file: " + unit_label(number, u.path))
                           : IoStatus::ok();
   }
-  if (!record.empty() && record.back() == '\r') record.pop_back();
+  if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
+  return IoStatus::ok();
+}
+
+// The last LF in [begin, begin + size), or null.
+const char* last_line_end(const char* begin, std::size_t size) {
+  for (const char* p = begin + size; p != begin;) {
+    if (*--p == '\n') return p;
+  }
+  return nullptr;
+}
+
+// What RecordReader cuts apart: the next line of a read-only file together
+// with every complete line after it that the read-ahead holds, line ends
+// included; at the end of a file that lacks its last LF, that last line
+// alone. Units of other files give one record as it is (`single`).
+IoStatus read_file_lines(Unit& u, int number, std::string_view& lines, bool& single) {
+  single = u.action != Action::kRead;
+  if (single) return read_file_record(u, number, lines);
+  u.last_op = LastOp::kRead;
+  lines = {};
+  if (u.at_end) return IoStatus::end("end of file: " + unit_label(number, u.path));
+  std::string_view first;
+  if (!read_line_ahead(u, first)) {
+    if (std::ferror(u.file)) {
+      const std::string reason = system_reason();
+      return IoStatus::error("read failed: " + unit_label(number, u.path) + ": " + reason);
+    }
+    u.at_end = true;
+    lines = first;
+    return first.empty() ? IoStatus::end("end of file: " + unit_label(number, u.path))
+                         : IoStatus::ok();
+  }
+  const char* rest = u.ahead.get() + u.ahead_pos;
+  const char* lf = last_line_end(rest, u.ahead_end - u.ahead_pos);
+  const std::size_t more = lf == nullptr ? 0 : static_cast<std::size_t>(lf - rest) + 1;
+  u.ahead_pos += more;
+  lines = std::string_view(first.data(), static_cast<std::size_t>(rest + more - first.data()));
   return IoStatus::ok();
 }
 
@@ -413,14 +488,82 @@ IoStatus close_unit(int unit, CloseStatus status) {
 IoStatus read_record(int unit, std::string& record) {
   PausePoint pause_point;
   return with_open_unit(unit, Action::kRead, [&](Unit& u) {
-    return u.file != nullptr ? read_file_record(u, unit, record) : read_device_record(u, record);
+    if (u.file == nullptr) return read_device_record(u, record);
+    std::string_view text;
+    IoStatus s = read_file_record(u, unit, text);
+    record.assign(text);
+    return s;
   });
+}
+
+IoStatus RecordReader::next(std::string_view& record) {
+  if (next_ == end_) {
+    std::string_view lines;
+    bool single = true;
+    IoStatus s = with_open_unit(unit_, Action::kRead, [&](Unit& u) {
+      if (u.file != nullptr) return read_file_lines(u, unit_, lines, single);
+      IoStatus d = read_device_record(u, u.scratch);
+      lines = u.scratch;
+      return d;
+    });
+    if (!s.is_ok() || single) {
+      restart();
+      record = s.is_ok() ? lines : std::string_view();
+      return s;
+    }
+    next_ = lines.data();
+    end_ = next_ + lines.size();
+  }
+  const auto size = static_cast<std::size_t>(end_ - next_);
+  const auto* lf = static_cast<const char*>(std::memchr(next_, '\n', size));
+  if (lf == nullptr) {  // the file's last line, which had no line end
+    record = std::string_view(next_, size);
+    next_ = end_;
+    return IoStatus::ok();
+  }
+  record = std::string_view(next_, static_cast<std::size_t>(lf - next_));
+  next_ = lf + 1;
+  if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
+  return IoStatus::ok();
 }
 
 IoStatus write_record(int unit, std::string_view record) {
   PausePoint pause_point;
   return with_open_unit(unit, Action::kWrite, [&](Unit& u) {
     return u.file != nullptr ? write_file_record(u, unit, record) : write_device_record(u, record);
+  });
+}
+
+IoStatus write_records(int unit, std::string_view records) {
+  return with_open_unit(unit, Action::kWrite, [&](Unit& u) {
+    if (u.file == nullptr || u.action == Action::kRead) {
+      for (std::size_t start = 0; start < records.size();) {
+        const std::size_t lf = records.find('\n', start);
+        const std::size_t end = lf == std::string_view::npos ? records.size() : lf;
+        IoStatus s = u.file != nullptr
+                         ? write_file_record(u, unit, records.substr(start, end - start))
+                         : write_device_record(u, records.substr(start, end - start));
+        if (!s.is_ok()) return s;
+        start = end + 1;
+      }
+      return IoStatus::ok();
+    }
+    // A disk file takes them all at once, each LF made the CR LF that ends
+    // a record there.
+    std::string text;
+    text.reserve(records.size() + records.size() / 32 + 2);
+    for (std::size_t start = 0; start < records.size();) {
+      const std::size_t lf = records.find('\n', start);
+      const std::size_t end = lf == std::string_view::npos ? records.size() : lf;
+      text.append(records.substr(start, end - start));
+      text.append("\r\n");
+      start = end + 1;
+    }
+    const bool written =
+        start_writing(u) && std::fwrite(text.data(), 1, text.size(), u.file) == text.size();
+    if (!written)
+      return IoStatus::error("write failed: " + unit_label(unit, u.path) + ": " + system_reason());
+    return IoStatus::ok();
   });
 }
 

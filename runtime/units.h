@@ -60,8 +60,29 @@ IoStatus close_unit(int unit, CloseStatus status = CloseStatus::kDefault);
 
 // Reads the next record of `unit` (its whole text, without the line end).
 IoStatus read_record(int unit, std::string& record);
+// Reads the records of one unit in turn with one look-up and lock per block
+// of records instead of one per record: the unit hands over every complete
+// line its read buffer holds, and next() cuts them apart in place. Each
+// record is valid until the next call; the lines handed over count as read.
+// For the one thread that reads the unit while it stays open; restart()
+// after the unit is opened again.
+class RecordReader {
+ public:
+  explicit RecordReader(int unit) : unit_(unit) {}
+  void restart() { next_ = end_ = nullptr; }
+  IoStatus next(std::string_view& record);
+
+ private:
+  int unit_;
+  const char* next_ = nullptr;
+  const char* end_ = nullptr;
+};
+
 // Writes one record to `unit`.
 IoStatus write_record(int unit, std::string_view record);
+// Writes the records of `records`, each ended by a LF there, to `unit`, as
+// that many write_record calls would, with one look-up and lock for all.
+IoStatus write_records(int unit, std::string_view records);
 // Output without a unit, as WRITE(*, ...): a record for the console.
 IoStatus write_console(std::string_view record);
 

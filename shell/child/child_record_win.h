@@ -96,7 +96,8 @@ struct ChildRecord {
   // The program's routines for mouse events, under the keyboard lock.
   MouseSlots mouse_slots;
 
-  std::atomic<bool> flush_requested{false};
+  std::atomic<bool> flush_requested{false};       // a flush is posted or its timer runs
+  std::atomic<bool> drawn_since_flush{false};     // drawing waits for the next paced flush
   std::atomic<bool> scrolled_since_paint{false};  // the screen was pixel-scrolled
   HCURSOR pointer = nullptr;
 

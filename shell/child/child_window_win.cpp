@@ -100,6 +100,33 @@ LRESULT on_sys_command(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   return DefMDIChildProcA(hwnd, msg, wparam, lparam);
 }
 
+// Drawing from another thread reaches the display when this thread next
+// waits for messages. The first drawing after a quiet spell wakes it at
+// once; while drawing goes on, the flush timer wakes it once per period, so
+// a stream of output is shown at the display's pace rather than once per
+// line, and the last of it within one period.
+void on_flush_request(HWND hwnd) {
+  ChildRecord* r = child_record(hwnd);
+  if (r != nullptr) {
+    r->drawn_since_flush.store(false);
+    SetTimer(hwnd, kFlushTimer, kFlushIntervalMs, nullptr);
+  }
+  GdiFlush();
+}
+
+void on_flush_timer(HWND hwnd) {
+  KillTimer(hwnd, kFlushTimer);
+  ChildRecord* r = child_record(hwnd);
+  if (r == nullptr) return;
+  // Cleared before the check, so that drawing after the check posts a new
+  // request itself.
+  r->flush_requested.store(false);
+  if (r->drawn_since_flush.exchange(false) && !r->flush_requested.exchange(true)) {
+    SetTimer(hwnd, kFlushTimer, kFlushIntervalMs, nullptr);
+  }
+  GdiFlush();
+}
+
 LRESULT CALLBACK child_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_CREATE:
@@ -179,8 +206,11 @@ LRESULT CALLBACK child_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       move_caret(hwnd);
       return 0;
     case kFlushScreen:
-      if (ChildRecord* r = child_record(hwnd)) r->flush_requested.store(false);
-      GdiFlush();
+      on_flush_request(hwnd);
+      return 0;
+    case WM_TIMER:
+      if (wparam != kFlushTimer) break;
+      on_flush_timer(hwnd);
       return 0;
     case kApplyShape:
       apply_configured_shape(hwnd, wparam != 0);

@@ -15,6 +15,10 @@ inline constexpr UINT kUpdateCaret = WM_APP + 2;       // remake or move the car
 inline constexpr UINT kApplyShape = WM_APP + 3;        // show and fit the window after configuring
 inline constexpr UINT kFlushScreen =
     WM_APP + 4;  // let drawing from another thread reach the display
+// The timer that paces those flushes while drawing goes on, and its period
+// (about one display frame).
+inline constexpr UINT_PTR kFlushTimer = 1;
+inline constexpr UINT kFlushIntervalMs = 16;
 
 bool register_child_class();
 std::string child_class_name();

@@ -158,8 +158,11 @@ class TextDrawingSetup {
 
 void request_screen_flush(ChildRecord& r) {
   // Drawing from another thread reaches the display when the window's own
-  // thread next serves a message; one wake-up at a time is enough.
-  if (on_gui_thread() || r.flush_requested.exchange(true)) return;
+  // thread next waits for messages: a request wakes it unless a wake-up is
+  // posted or paced by its flush timer already (see the child window).
+  if (on_gui_thread()) return;
+  r.drawn_since_flush.store(true);
+  if (r.flush_requested.exchange(true)) return;
   PostMessageA(r.hwnd, kFlushScreen, 0, 0);
 }
 
@@ -230,8 +233,8 @@ void scroll_text_window(ChildRecord& r, int lines) {
     ScrollDC(r.screen_dc, 0, -shift, &on_screen, &on_screen, uncovered.get(), nullptr);
     RECT box;
     if (GetRgnBox(uncovered.get(), &box) > NULLREGION && IntersectRect(&box, &box, &on_screen)) {
-      BitBlt(r.screen_dc, box.left, box.top, box.right - box.left, box.bottom - box.top, r.memory_dc.get(),
-             box.left + r.offset_x, box.top + r.offset_y, SRCCOPY);
+      BitBlt(r.screen_dc, box.left, box.top, box.right - box.left, box.bottom - box.top,
+             r.memory_dc.get(), box.left + r.offset_x, box.top + r.offset_y, SRCCOPY);
     }
     r.scrolled_since_paint.store(true);
   } else if (!r.iconic) {

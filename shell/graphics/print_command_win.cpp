@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "shell/child/child_record_win.h"
+#include "shell/frame/common_dialogs_win.h"
 #include "shell/frame/error_boxes_win.h"
 #include "shell/graphics/image_files_win.h"
 #include "shell/graphics/image_math.h"
@@ -46,8 +47,8 @@ bool make_setup_record() {
   PRINTDLGA probe = {};
   probe.lStructSize = sizeof probe;
   probe.Flags = PD_RETURNDEFAULT;
-  if (!PrintDlgA(&probe)) {
-    const std::optional<int> message = setup_failure_message(CommDlgExtendedError());
+  if (!print_dialog(&probe)) {
+    const std::optional<int> message = setup_failure_message(dialog_error());
     if (message) show_message(*message);
     return false;
   }
@@ -70,8 +71,8 @@ HDC choose_printer() {
   g_setup.hDC = nullptr;
   g_setup.Flags = PD_RETURNDC | PD_HIDEPRINTTOFILE | PD_NOPAGENUMS | PD_NOSELECTION;
   g_setup.nCopies = 1;
-  if (!PrintDlgA(&g_setup)) {
-    const std::optional<int> message = setup_failure_message(CommDlgExtendedError());
+  if (!print_dialog(&g_setup)) {
+    const std::optional<int> message = setup_failure_message(dialog_error());
     if (message) show_message(*message);
     return nullptr;
   }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "shell/child/child_record_win.h"
+#include "shell/frame/common_dialogs_win.h"
 #include "shell/frame/error_boxes_win.h"
 #include "shell/frame/shell_texts.h"
 #include "shell/graphics/bitmap_file.h"
@@ -37,7 +38,7 @@ std::optional<std::string> ask_file_name() {
   ofn.nMaxFile = kNameBufferSize;
   ofn.lpstrDefExt = "bmp";
   ofn.Flags = OFN_OVERWRITEPROMPT | OFN_NOREADONLYRETURN | OFN_NONETWORKBUTTON;
-  if (!GetSaveFileNameA(&ofn)) return std::nullopt;
+  if (!save_file_dialog(&ofn)) return std::nullopt;
   return std::string(name);
 }
 

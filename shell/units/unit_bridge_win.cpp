@@ -14,6 +14,7 @@
 #include "shell/child/line_editor.h"
 #include "shell/child/text_output_win.h"
 #include "shell/frame/shell_texts.h"
+#include "shell/frame/common_dialogs_win.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
 #include "shell/units/unit_services.h"
@@ -149,7 +150,7 @@ bool GetFileName(char* buffer, int size, const char* title) {
   ofn.nMaxFile = static_cast<DWORD>(size);
   ofn.lpstrTitle = title;
   ofn.Flags = OFN_CREATEPROMPT | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-  return GetOpenFileNameA(&ofn) != 0 && buffer[0] != '\0';
+  return open_file_dialog(&ofn) != 0 && buffer[0] != '\0';
 }
 
 // The GUI thread never blocks on a unit that a program thread uses: that

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <sstream>
+
+#include "support/temp_dir.h"
+
 namespace {
 
 using namespace bvrank;
@@ -37,6 +42,52 @@ TEST(AtomFields, RealRecordFrom1hpv) {
   EXPECT_EQ(f.occupancy, 1.0f);
   EXPECT_EQ(f.b, 55.41f);
   EXPECT_EQ(f.element, '1');  // column 78 holds the line number here; it is stored as read
+}
+
+// The quick conversion reads the 80-column buffer; wherever it answers it
+// must store what the general field reader stores from the record itself.
+void expect_quick_agrees(const std::string& record, int& answered) {
+  char line[80];
+  const std::string_view held = std::string_view(record).substr(0, 80);
+  std::memset(line, ' ', sizeof line);
+  std::memcpy(line, held.data(), held.size());
+  AtomFields quick;
+  if (!read_atom_fields_quick(line, quick)) return;
+  ++answered;
+  AtomFields general;
+  ASSERT_FALSE(read_atom_fields(held, general).failed()) << record;
+  auto text = [](const AtomFields& f) {
+    float numbers[] = {f.x, f.y, f.z, f.occupancy, f.b};
+    std::uint32_t bits[5];
+    std::memcpy(bits, numbers, sizeof bits);
+    std::ostringstream out;
+    out << f.serial << '|' << std::string(f.name, 4) << f.altloc << std::string(f.resname, 3)
+        << f.chain << '|' << f.resseq << '|' << f.element;
+    for (std::uint32_t b : bits) out << '|' << b;
+    return out.str();
+  };
+  EXPECT_EQ(text(quick), text(general)) << record;
+}
+
+TEST(AtomFields, QuickConversionStoresWhatTheFieldReaderStores) {
+  // Every atom record of the real entries, and the first ones cut short
+  // at every length.
+  int answered = 0;
+  int cut = 0;
+  for (const char* name : {"1hpv.pdb", "1tii.pdb", "3al1.pdb", "il2.pdb", "pept.pdb"}) {
+    std::istringstream in(testing_support::read_file(testing_support::data_file(name)));
+    std::string record;
+    while (std::getline(in, record)) {
+      if (!record.empty() && record.back() == '\r') record.pop_back();
+      if (!is_atom_record(record + "    ") && !is_hetatm_record(record + "      ")) continue;
+      expect_quick_agrees(record, answered);
+      for (std::size_t n = 0; cut < 20 && n <= record.size(); ++n) {
+        expect_quick_agrees(record.substr(0, n), answered);
+      }
+      ++cut;
+    }
+  }
+  EXPECT_GT(answered, 10000);
 }
 
 }  // namespace

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+
 namespace {
 
 TEST(IntegerField, BlanksSignsAndErrors) {
@@ -45,6 +51,74 @@ TEST(RealField, ImpliedDecimalsAndPoint) {
   for (const Case& c : cases) {
     EXPECT_EQ(rt::parse_real_field(c.field, c.decimals), c.value) << '"' << c.field << '"';
   }
+}
+
+// The quick conversions must give exactly what the general rules give
+// wherever they answer: bit for bit, the sign of zero included.
+bool same_bits(float a, float b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+void expect_quick_real_agrees(const std::string& field, int decimals, int& answered) {
+  float quick = 0;
+  if (!rt::quick_real_field(field.data(), static_cast<int>(field.size()), decimals, quick)) return;
+  ++answered;
+  const std::optional<float> exact = rt::parse_real_field_exact(field, decimals);
+  ASSERT_TRUE(exact.has_value()) << '"' << field << '"';
+  ASSERT_TRUE(same_bits(quick, *exact)) << '"' << field << "\" " << quick << " vs " << *exact;
+}
+
+TEST(QuickFields, EveryFiveColumnFieldAgreesWithTheGeneralRules) {
+  // Every 5-column text over blanks, signs, a point and the digits: all
+  // 10^5 digit strings, with a point anywhere, with blanks and signs.
+  const char kAlphabet[] = " +-.0123456789";
+  constexpr int kSymbols = sizeof kAlphabet - 1;
+  int real_answers = 0;
+  int integer_answers = 0;
+  std::string field(5, ' ');
+  for (int n = 0; n < kSymbols * kSymbols * kSymbols * kSymbols * kSymbols; ++n) {
+    for (int i = 0, v = n; i < 5; ++i, v /= kSymbols)
+      field[static_cast<std::size_t>(i)] = kAlphabet[v % kSymbols];
+    expect_quick_real_agrees(field, 2, real_answers);
+    std::int32_t quick = 0;
+    if (rt::quick_integer_field(field.data(), 5, quick)) {
+      ++integer_answers;
+      ASSERT_EQ(std::optional<std::int32_t>(quick), rt::parse_integer_field(field)) << field;
+    }
+  }
+  // The shapes that coordinate files hold must be settled quickly.
+  EXPECT_GT(real_answers, 10000);      // every "dd.dd" among them
+  EXPECT_GT(integer_answers, 100000);  // every right-justified number among them
+}
+
+TEST(QuickFields, RandomCoordinateFieldsAgreeWithTheGeneralRules) {
+  // Fields as coordinate programs write them (%7.3f, %11.3f, %6.2f), some
+  // with one character changed, and wholly random ones.
+  std::mt19937 rng(20240611);
+  const char kAlphabet[] = "  -+.0123456789";
+  struct Layout {
+    int width;
+    int decimals;
+  };
+  const Layout layouts[] = {{7, 3}, {11, 3}, {6, 2}};
+  int answered = 0;
+  char text[32];
+  for (int i = 0; i < 1500000; ++i) {
+    const Layout& l = layouts[i % 3];
+    std::string field;
+    if (i % 5 == 4) {
+      for (int k = 0; k < l.width; ++k) field += kAlphabet[rng() % (sizeof kAlphabet - 1)];
+    } else {
+      // Up to 3e4 in the wide field, across the largest quick value 16777.215.
+      const double limit = l.width == 11 ? 3e4 : std::pow(10.0, l.width - l.decimals - 1);
+      const double value = (static_cast<double>(rng()) / 4294967296.0 * 2 - 1) * limit;
+      std::snprintf(text, sizeof text, "%*.*f", l.width, l.decimals, value);
+      field = std::string(text).substr(0, static_cast<std::size_t>(l.width));
+      if (i % 5 == 3) field[rng() % field.size()] = kAlphabet[rng() % (sizeof kAlphabet - 1)];
+    }
+    expect_quick_real_agrees(field, l.decimals, answered);
+  }
+  EXPECT_GT(answered, 1500000 / 3);
 }
 
 TEST(FieldReader, ColumnsPastTheRecordReadAsBlanks) {

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+
 namespace {
 
 TEST(IntegerOutput, RightJustifiedWithSignAndStars) {
@@ -35,6 +41,35 @@ TEST(FixedOutput, LeadingZeroDroppedOnlyWhenThatMakesItFit) {
   EXPECT_EQ(rt::format_fixed(0.94, 3, 2), ".94");
   EXPECT_EQ(rt::format_fixed(-0.5, 4, 2), "-.50");
   EXPECT_EQ(rt::format_fixed(0.5, 2, 2), "**");
+}
+
+TEST(FixedOutput, FloatRouteEqualsTheExactRoute) {
+  // Values a float holds take a quicker route; it must write what the
+  // exact integer route writes: the hundredths and their neighbours, the
+  // exact ties (eighths), and random floats of every size.
+  auto check = [](float f, int width, int decimals) {
+    char quick[24], exact[24];
+    rt::put_fixed(quick, f, width, decimals);
+    rt::put_fixed_exact(exact, f, width, decimals);
+    ASSERT_EQ(std::string(quick, static_cast<std::size_t>(width)),
+              std::string(exact, static_cast<std::size_t>(width)))
+        << f << " F" << width << "." << decimals;
+  };
+  for (int k = 0; k <= 1000000; ++k) {
+    const float f = static_cast<float>(k) / 100.0f;
+    check(f, 7, 2);
+    check(std::nextafter(f, 0.0f), 7, 2);
+    check(-std::nextafter(f, 1e9f), 9, 2);
+    check(static_cast<float>(k) / 8.0f, 12, 2);
+  }
+  std::mt19937 rng(7);
+  for (int i = 0; i < 300000; ++i) {
+    std::uint32_t bits = static_cast<std::uint32_t>(rng());
+    float f;
+    std::memcpy(&f, &bits, sizeof f);
+    if (!std::isfinite(f)) continue;
+    check(f, 20, static_cast<int>(i % 5));
+  }
 }
 
 TEST(RecordBuilder, FieldsAppendLeftToRight) {

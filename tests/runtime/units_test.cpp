@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <vector>
+
 #include "support/capture_console.h"
 #include "support/temp_dir.h"
 
@@ -83,6 +86,21 @@ TEST_F(UnitsTest, WritingReplacesAnExistingFileAndEndsRecordsWithCrLf) {
   rt::write_record(2, "").or_stop();
   rt::write_record(2, "last  ").or_stop();
   rt::close_unit(2, rt::CloseStatus::kKeep).or_stop();
+  EXPECT_EQ(read_file(path), "new\r\n\r\nlast  \r\n");
+}
+
+TEST_F(UnitsTest, WriteRecordsWritesEachLineAsOneRecord) {
+  const std::string path = dir.write("many.txt", "old content that is longer than the new\r\n");
+  ASSERT_TRUE(rt::open_unit(request(2, path, rt::FileStatus::kUnknown)).is_ok());
+  rt::write_records(2, "new\n\nlast  \n").or_stop();
+  rt::close_unit(2, rt::CloseStatus::kKeep).or_stop();
+  EXPECT_EQ(read_file(path), "new\r\n\r\nlast  \r\n");
+
+  rt::write_records(-1, "one\ntwo\n").or_stop();  // the console, as WRITE(*) uses it
+  EXPECT_EQ(sandbox.console.bytes(), "one\ntwo");
+
+  ASSERT_TRUE(rt::open_unit(request(1, path, rt::FileStatus::kOld, rt::Action::kRead)).is_ok());
+  EXPECT_TRUE(rt::write_records(1, "x\n").is_error());
   EXPECT_EQ(read_file(path), "new\r\n\r\nlast  \r\n");
 }
 
@@ -182,6 +200,49 @@ TEST_F(UnitsTest, LongRecordsAndLineEndsAcrossReadBlocks) {
   ASSERT_TRUE(rt::read_record(1, rec).is_ok());
   EXPECT_EQ(rec, "last");
   EXPECT_TRUE(rt::read_record(1, rec).is_end());
+}
+
+TEST_F(UnitsTest, RecordReaderGivesTheRecordsThatReadRecordGives) {
+  // Each content is read once record by record and once in blocks; both
+  // must give the same records and end the same way.
+  const std::string long_line(70000, 'x');
+  const std::string contents[] = {
+      "one\r\ntwo\nthree",
+      "a\n\nb\n",
+      "",
+      "\n",
+      "last ends in CR\r",
+      "x\r\r\n",
+      "\r\n\r\n",
+      long_line + "\r\n" + long_line,
+      std::string(65535, 'y') + "\r\nz\n",
+  };
+  for (const rt::Action action : {rt::Action::kRead, rt::Action::kReadWrite}) {
+    for (const std::string& content : contents) {
+      const std::string path = dir.write("reader.txt", content);
+      auto records = [&](auto read_one) {
+        EXPECT_TRUE(rt::open_unit(request(1, path, rt::FileStatus::kOld, action)).is_ok());
+        std::vector<std::string> out;
+        for (int i = 0; i < 10; ++i) {
+          std::string text;
+          const rt::IoStatus s = read_one(text);
+          out.push_back(s.is_ok() ? "ok:" + text : s.is_end() ? "end" : "error");
+          if (!s.is_ok()) break;
+        }
+        EXPECT_TRUE(rt::close_unit(1).is_ok());
+        return out;
+      };
+      const auto expected = records([](std::string& text) { return rt::read_record(1, text); });
+      rt::RecordReader reader(1);
+      const auto got = records([&](std::string& text) {
+        std::string_view view;
+        rt::IoStatus s = reader.next(view);
+        text.assign(view);
+        return s;
+      });
+      EXPECT_EQ(got, expected) << content.substr(0, 40);
+    }
+  }
 }
 
 TEST_F(UnitsTest, WriteFailureIsReportedAtTheLatestByClose) {
