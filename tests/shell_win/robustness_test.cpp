@@ -190,6 +190,19 @@ TEST(ChildCaret, TextOutputLeavesNoInvertedCell) {
   EXPECT_EQ(shown, expected) << "the first row differs from the virtual screen";
 }
 
+// The window's client pixels as the screen shows them. The window's own
+// context is also the one painting uses: the capture holds the drawing
+// lock, as painting does, so that it never reads a repaint half done.
+std::vector<unsigned> client_pixels(shell::ChildRecord* r) {
+  RECT client;
+  GetClientRect(r->hwnd, &client);
+  shell::Locked draw(r->drawing_lock);
+  HDC screen = GetDC(r->hwnd);
+  auto pixels = shell_test::pixels_of(screen, 0, 0, client.right, client.bottom);
+  ReleaseDC(r->hwnd, screen);
+  return pixels;
+}
+
 TEST(ChildView, OutputInFitModeShowsAfterAResize) {
   shell_test::configure_like_bvrank();
   shell::ChildRecord* r = shell_test::default_record();
@@ -203,16 +216,10 @@ TEST(ChildView, OutputInFitModeShowsAfterAResize) {
   OUTTEXT("XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
   settle_gui();
   UpdateWindow(r->hwnd);
-  RECT client;
-  GetClientRect(r->hwnd, &client);
-  HDC screen = GetDC(r->hwnd);
-  const auto after_output = shell_test::pixels_of(screen, 0, 0, client.right, client.bottom);
-  ReleaseDC(r->hwnd, screen);
+  const auto after_output = client_pixels(r);
   InvalidateRect(r->hwnd, nullptr, FALSE);
   UpdateWindow(r->hwnd);
-  screen = GetDC(r->hwnd);
-  const auto repainted = shell_test::pixels_of(screen, 0, 0, client.right, client.bottom);
-  ReleaseDC(r->hwnd, screen);
+  const auto repainted = client_pixels(r);
   EXPECT_TRUE(after_output == repainted) << "new text in fit mode was not shown";
 }
 
