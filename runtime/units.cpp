@@ -496,7 +496,7 @@ IoStatus read_record(int unit, std::string& record) {
   });
 }
 
-IoStatus RecordReader::next(std::string_view& record) {
+IoStatus RecordReader::next_from_unit(std::string_view& record) {
   if (next_ == end_) {
     std::string_view lines;
     bool single = true;
