@@ -76,4 +76,34 @@ TEST(RealFieldText, EveryFiveColumnFieldAndRandomWideOnesAsTheParserJudgesThem) 
   }
 }
 
+TEST(RealFieldText, FieldsCheckedTogetherAsEachAlone) {
+  // Up to five fields of 1 to 11 columns with a column or more between
+  // them, over texts of few symbols, so that empty, signed, pointed and
+  // bad fields sit next to each other.
+  const char kAlphabet[] = "    +-..01234567890123456789x";
+  std::mt19937 rng(13);
+  int all_numbers = 0;
+  for (int i = 0; i < 100000; ++i) {
+    std::string window(rt::kClassifiedColumns, ' ');
+    for (char& ch : window) ch = kAlphabet[rng() % (sizeof kAlphabet - 1)];
+    rt::FieldSet set;
+    bool every_field_a_number = true;
+    int first = static_cast<int>(rng() % 4);
+    for (int k = 0; k < 5; ++k) {
+      const int width = 1 + static_cast<int>(rng() % 11);
+      if (first + width >= rt::kClassifiedColumns) break;
+      set = rt::with_field(set, first, width);
+      const std::string field =
+          window.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(width));
+      every_field_a_number = every_field_a_number && rt::parse_real_field_exact(field, 2);
+      first += width + 1 + static_cast<int>(rng() % 3);
+    }
+    ASSERT_EQ(rt::are_real_field_texts(rt::classify_columns(window.data()), set),
+              every_field_a_number)
+        << '"' << window << '"';
+    all_numbers += every_field_a_number;
+  }
+  EXPECT_GT(all_numbers, 5000);
+}
+
 }  // namespace
