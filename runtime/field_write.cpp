@@ -18,11 +18,18 @@ void put_stars(char* out, int width) {
 }
 
 // Takes the last decimal digit off `v` and returns it as a character.
+char take_last_digit(std::uint64_t& v) {
+  const std::uint64_t rest = v / 10;
+  const auto digit = static_cast<char>('0' + static_cast<int>(v - 10 * rest));
+  v = rest;
+  return digit;
+}
 char take_last_digit(Uint128& v) {
   if (v <= UINT64_MAX) {
-    const auto small = static_cast<std::uint64_t>(v);
-    v = small / 10;
-    return static_cast<char>('0' + static_cast<int>(small % 10));
+    auto small = static_cast<std::uint64_t>(v);
+    const char digit = take_last_digit(small);
+    v = small;
+    return digit;
   }
   const auto digit = static_cast<int>(v % 10);
   v /= 10;
@@ -42,17 +49,18 @@ class RightToLeft {
     return true;
   }
   // The decimal digits of `v`, at least one.
-  bool put_digits(Uint128 v) {
+  template <typename Unsigned>
+  bool put_digits(Unsigned v) {
     do {
       if (!put(take_last_digit(v))) return false;
     } while (v != 0);
     return true;
   }
-  // Blanks in the columns left, or stars over the whole field when the
-  // text did not fit.
+  // Blanks in the columns left (a field holds few), or stars over the whole
+  // field when the text did not fit.
   void finish(bool fitted) {
     if (fitted) {
-      std::memset(out_, ' ', static_cast<std::size_t>(at_ - out_));
+      while (at_ != out_) *--at_ = ' ';
     } else {
       put_stars(out_, width_);
     }
@@ -112,14 +120,15 @@ bool scaled_float_magnitude(double value, int decimals, Uint128& out) {
   }
   const double product = std::fabs(value) * kPow10[decimals];
   if (product >= kLimit) return false;
-  out = static_cast<std::uint64_t>(std::floor(product + 0.5));
+  out = static_cast<std::uint64_t>(product + 0.5);  // the floor: the sum is not negative
   return true;
 }
 
 // Writes the field of the scaled magnitude of `value`: the last `decimals`
 // digits after the point, the rest before it. The 0 before the point of a
 // value below 1 is dropped when there is no room for it.
-void put_scaled(char* out, double value, Uint128 scaled, int width, int decimals) {
+template <typename Unsigned>
+void put_scaled(char* out, double value, Unsigned scaled, int width, int decimals) {
   RightToLeft field(out, width);
   const bool negative = value < 0;
   bool fitted = true;
@@ -132,6 +141,15 @@ void put_scaled(char* out, double value, Uint128 scaled, int width, int decimals
   }
   if (fitted && negative) fitted = field.put('-');
   field.finish(fitted);
+}
+
+// The same, in 64-bit arithmetic where the scaled magnitude fits it.
+void put_scaled_magnitude(char* out, double value, Uint128 scaled, int width, int decimals) {
+  if (scaled <= UINT64_MAX) {
+    put_scaled(out, value, static_cast<std::uint64_t>(scaled), width, decimals);
+  } else {
+    put_scaled(out, value, scaled, width, decimals);
+  }
 }
 
 }  // namespace
@@ -154,7 +172,7 @@ void put_fixed(char* out, double value, int width, int decimals) {
     put_stars(out, width);
     return;
   }
-  put_scaled(out, value, scaled, width, decimals);
+  put_scaled_magnitude(out, value, scaled, width, decimals);
 }
 
 void put_fixed_exact(char* out, double value, int width, int decimals) {
@@ -164,7 +182,7 @@ void put_fixed_exact(char* out, double value, int width, int decimals) {
     put_stars(out, width);
     return;
   }
-  put_scaled(out, value, scaled, width, decimals);
+  put_scaled_magnitude(out, value, scaled, width, decimals);
 }
 
 std::string format_integer(std::int64_t value, int width) {
