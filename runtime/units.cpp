@@ -128,6 +128,10 @@ IoStatus open_file(Unit& u, const std::string& name, const OpenRequest& r) {
   }
   std::FILE* f = std::fopen(name.c_str(), mode);
   if (f == nullptr) return IoStatus::error("open failed: " + label + ": " + system_reason());
+  // A read-only file is read a block at a time into the unit's own read-ahead
+  // buffer: without a buffer of the stream's own, each block is one read
+  // straight into it.
+  if (r.action == Action::kRead) std::setvbuf(f, nullptr, _IONBF, 0);
   u.file = f;
   u.path = name;
   u.action = r.action;
