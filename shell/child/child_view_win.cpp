@@ -420,8 +420,7 @@ void apply_configured_shape(HWND hwnd, bool first_time) {
     resize_to_screen(*r);
   }
   ShowWindow(hwnd, SW_SHOW);
-  SendMessageA(shell_state().mdi_client, WM_MDIREFRESHMENU, 0, 0);
-  DrawMenuBar(shell_state().frame);
+  refresh_window_menu();
   update_scroll_bars(hwnd);
   InvalidateRect(hwnd, nullptr, FALSE);
 }
