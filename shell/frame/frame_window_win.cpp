@@ -103,7 +103,7 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case kRedrawMenuBar:
-      redraw_menu_bar(wparam != 0);
+      redraw_menu_bar();
       return 0;
     case WM_MENUSELECT:
       on_menu_select(wparam);
