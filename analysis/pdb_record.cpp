@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "runtime/column_classes.h"
+
 namespace bvrank {
 
 rt::FieldReader read_atom_fields(std::string_view record, AtomFields& out) {
@@ -33,18 +35,31 @@ rt::FieldReader read_atom_fields(std::string_view record, AtomFields& out) {
   return r;
 }
 
+// Columns 17-64 are classified: the copy into the record buffer wrote them
+// as three of its 16-column blocks.
+constexpr int kFirstClassified = 17;
+constexpr int at(int column) {
+  return column - kFirstClassified;
+}
+
+// x, y, z and the occupancy, whose values nothing reads: they are only
+// checked. The columns after them (39, 47, 55 and 61) are their guards.
+constexpr rt::FieldSet kCheckedFields = rt::with_field(
+    rt::with_field(rt::with_field(rt::with_field(rt::FieldSet{}, at(28), 11), at(40), 7), at(48),
+                   7),
+    at(56), 5);
+static_assert((kCheckedFields.guards & kCheckedFields.columns) == 0, "a guard inside a field");
+
 bool read_atom_fields_quick(const char* line, AtomFields& out) {
   std::memcpy(out.name, line + 12, 4);
   out.altloc = line[16];
   std::memcpy(out.resname, line + 17, 3);
   out.chain = line[21];
   out.element = line[77];
+  const rt::ColumnClasses c = rt::classify_columns(line + kFirstClassified - 1);
   return rt::quick_integer_field(line + 6, 5, out.serial) &&
          rt::quick_integer_field(line + 22, 4, out.resseq) &&
-         rt::quick_real_field(line + 27, 11, 3, out.x) &&
-         rt::quick_real_field(line + 39, 7, 3, out.y) &&
-         rt::quick_real_field(line + 47, 7, 3, out.z) &&
-         rt::quick_real_field(line + 55, 5, 2, out.occupancy) &&
+         rt::are_real_field_texts(c, kCheckedFields) &&
          rt::quick_real_field(line + 60, 6, 2, out.b);
 }
 

@@ -28,7 +28,8 @@ inline bool is_end_record(std::string_view line) {
 }
 
 // The fields of one atom record as read, including the scratch values that
-// nothing uses after the read.
+// nothing uses after the read: the general reader converts them, the quick
+// one only checks that they are numbers and leaves them 0.
 struct AtomFields {
   std::int32_t serial = 0;
   char name[4] = {' ', ' ', ' ', ' '};
@@ -47,9 +48,9 @@ struct AtomFields {
 rt::FieldReader read_atom_fields(std::string_view record, AtomFields& out);
 
 // The same conversion from the 80-column record buffer (blank past the
-// record's end), done at once for fields of the usual shapes. False when a
-// field needs the general rules: read_atom_fields then gives the values or
-// the conversion error.
+// record's end), done at once for fields of the usual shapes; it stores every
+// field that the tables keep. False when a field needs the general rules:
+// read_atom_fields then gives the values or the conversion error.
 bool read_atom_fields_quick(const char* line, AtomFields& out);
 
 }  // namespace bvrank

@@ -87,7 +87,14 @@ void store_atom() {
   std::memcpy(atoms.ATOM_NAME[n], f.name, 4);
   atoms.ATOM_ALTLOC[n] = f.altloc;
   std::memcpy(atoms.ATOM_RESNAME[n], f.resname, 3);
-  atoms.ATOM_CHAIN[n] = f.chain;
+  // A PDB chain is one character: an entry that already holds one (as it
+  // does from the previous file) takes it without a call into the string.
+  std::string& chain = atoms.ATOM_CHAIN[n];
+  if (chain.size() == 1) {
+    chain[0] = f.chain;
+  } else {
+    chain.assign(1, f.chain);
+  }
   atoms.ATOM_RESSEQ[n] = f.resseq;
   atoms.ATOM_B[n] = f.b;
   atoms.ATOM_ELEMENT[n] = f.element;

@@ -27,21 +27,26 @@ void to_file(std::string_view line) {
   rt::write_record(kReportUnit, line).or_stop();
 }
 
-// Appends the detail line of residue `i` to `out`. Its fields stand at
-// fixed columns: blank, name (3), 2 blanks, chain (1 column for a PDB
-// chain; a longer mmCIF chain name takes as many), 10 blanks, number (I6),
-// 10 blanks, average (F7.2), blank, rank (I6); the line is put together in
-// place, as the most frequent line of the report file.
-void append_detail_line(std::string& out, int i) {
-  char head[6];
-  std::memset(head, ' ', sizeof head);
+// Appends the detail line of residue `i` to `out`, with `end` after it when
+// that is not NUL. Its fields stand at fixed columns: blank, name (3), 2
+// blanks, chain (1 column for a PDB chain; a longer mmCIF chain name takes
+// as many), 10 blanks, number (I6), 10 blanks, average (F7.2), blank, rank
+// (I6); the line is put together in place, as the most frequent line of the
+// report file.
+void append_detail_line(std::string& out, int i, char end = '\0') {
+  const std::string& chain = residues.RES_CHAIN[i];
+  const std::size_t at = out.size();
+  constexpr std::size_t kHead = 6;
+  constexpr std::size_t kTail = 40;
+  out.append(kHead + chain.size() + kTail + (end != '\0' ? 1 : 0), ' ');
+  char* const head = &out[at];
   std::memcpy(head + 1, residues.RES_NAME[i], 3);
-  char tail[40];
-  std::memset(tail, ' ', sizeof tail);
+  if (!chain.empty()) std::memcpy(head + kHead, chain.data(), chain.size());
+  char* const tail = head + kHead + chain.size();
   rt::put_integer(tail + 10, residues.RES_SEQ[i], 6);
   rt::put_fixed(tail + 26, std::fabs(residues.RES_BAVG[i]), 7, 2);
   rt::put_integer(tail + 34, residues.RES_RANK[i], 6);
-  out.append(head, sizeof head).append(residues.RES_CHAIN[i]).append(tail, sizeof tail);
+  if (end != '\0') tail[kTail] = end;
 }
 
 constexpr std::string_view kTitlePrefix = "Title: ";
@@ -62,8 +67,7 @@ void append_chain_block(std::string& out, int c, int rank_limit) {
   }
   for (int r = 1; r <= rank_limit && r <= last - first + 1; ++r) {
     if (by_rank[static_cast<std::size_t>(r)] != 0) {
-      append_detail_line(out, by_rank[static_cast<std::size_t>(r)]);
-      out += '\n';
+      append_detail_line(out, by_rank[static_cast<std::size_t>(r)], '\n');
     }
   }
 }

@@ -46,7 +46,7 @@ bool table_limits_lifted() {
   return g_limits_lifted;
 }
 
-bool room_for_another_atom() {
+bool room_beyond_atom_limit() {
   const int needed = atoms.NATOM + 1;
   if (!g_limits_lifted) return needed <= kAtomCapacity;
   const int capacity = atoms.ATOM_B.capacity();

@@ -93,9 +93,15 @@ extern ChainTable chains;
 void lift_table_limits(bool lifted);
 bool table_limits_lifted();
 
+// Past the atom limit: false, or with the limits lifted the table grown.
+bool room_beyond_atom_limit();
+
 // Makes room for atom NATOM + 1: false when the atom limit is reached,
-// otherwise the atom table has an entry for it.
-bool room_for_another_atom();
+// otherwise the atom table has an entry for it. Below the limit the table
+// always has the entry (it only ever grows from there).
+inline bool room_for_another_atom() {
+  return atoms.NATOM < kAtomCapacity || room_beyond_atom_limit();
+}
 // Makes the residue table hold at least `count` residues.
 void make_room_for_residues(int count);
 // Makes room for chain `number`: false beyond the chain limit.

@@ -1,6 +1,7 @@
 # The one list of sources for both builds. Portable files build everywhere;
 # the Windows glue lists live in shell/CMakeLists.txt and build only there.
 set(BVRANK_RUNTIME_SOURCES
+  runtime/column_classes.cpp
   runtime/decimal_to_float.cpp
   runtime/device_table.cpp
   runtime/error_stop.cpp

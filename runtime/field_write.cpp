@@ -17,28 +17,60 @@ void put_stars(char* out, int width) {
   std::memset(out, '*', static_cast<std::size_t>(width));
 }
 
-// Puts `text` right-justified into the `width` columns at `out`, or stars
-// when it does not fit.
-void put_right_justified(char* out, int width, const char* text, int length) {
-  if (length > width) {
-    put_stars(out, width);
-    return;
+// Takes the last decimal digit off `v` and returns it as a character.
+char take_last_digit(std::uint64_t& v) {
+  const std::uint64_t rest = v / 10;
+  const auto digit = static_cast<char>('0' + static_cast<int>(v - 10 * rest));
+  v = rest;
+  return digit;
+}
+char take_last_digit(Uint128& v) {
+  if (v <= UINT64_MAX) {
+    auto small = static_cast<std::uint64_t>(v);
+    const char digit = take_last_digit(small);
+    v = small;
+    return digit;
   }
-  std::memset(out, ' ', static_cast<std::size_t>(width - length));
-  std::memcpy(out + (width - length), text, static_cast<std::size_t>(length));
+  const auto digit = static_cast<int>(v % 10);
+  v /= 10;
+  return static_cast<char>('0' + digit);
 }
 
-// Writes the decimal digits of `v` so that they end just before `end`;
-// returns where they start.
-char* digits_before(char* end, Uint128 v) {
-  for (; v > UINT64_MAX; v /= 10) *--end = static_cast<char>('0' + static_cast<int>(v % 10));
-  auto small = static_cast<std::uint64_t>(v);
-  do {
-    *--end = static_cast<char>('0' + static_cast<int>(small % 10));
-    small /= 10;
-  } while (small != 0);
-  return end;
-}
+// Writes a field from its right end leftwards: digits, a point, a sign,
+// then blanks in front; a character that finds no column left makes the
+// whole field stars.
+class RightToLeft {
+ public:
+  RightToLeft(char* out, int width) : out_(out), at_(out + width), width_(width) {}
+  int columns_left() const { return static_cast<int>(at_ - out_); }
+  bool put(char c) {
+    if (at_ == out_) return false;
+    *--at_ = c;
+    return true;
+  }
+  // The decimal digits of `v`, at least one.
+  template <typename Unsigned>
+  bool put_digits(Unsigned v) {
+    do {
+      if (!put(take_last_digit(v))) return false;
+    } while (v != 0);
+    return true;
+  }
+  // Blanks in the columns left (a field holds few), or stars over the whole
+  // field when the text did not fit.
+  void finish(bool fitted) {
+    if (fitted) {
+      while (at_ != out_) *--at_ = ' ';
+    } else {
+      put_stars(out_, width_);
+    }
+  }
+
+ private:
+  char* out_;
+  char* at_;
+  int width_;
+};
 
 // |value| * 10^decimals rounded to an integer, ties away from zero; false
 // when the result does not fit 128 bits (then it fits no output field).
@@ -88,35 +120,36 @@ bool scaled_float_magnitude(double value, int decimals, Uint128& out) {
   }
   const double product = std::fabs(value) * kPow10[decimals];
   if (product >= kLimit) return false;
-  out = static_cast<std::uint64_t>(std::floor(product + 0.5));
+  out = static_cast<std::uint64_t>(product + 0.5);  // the floor: the sum is not negative
   return true;
 }
 
-// Writes the field of the scaled magnitude of `value`.
-void put_scaled(char* out, double value, Uint128 scaled, int width, int decimals) {
-  // Digits of the scaled value, with zeros in front up to decimals + 1.
-  char digit_buffer[64];
-  char* const digits_end = digit_buffer + sizeof digit_buffer;
-  char* digits = digits_before(digits_end, scaled);
-  while (digits_end - digits < decimals + 1) *--digits = '0';
-  const int digit_count = static_cast<int>(digits_end - digits);
-  const int int_len = digit_count - decimals;
-
-  char text[72];
-  int length = 0;
-  if (value < 0) text[length++] = '-';
-  // The 0 before the point is optional: dropped when that makes the value fit.
-  const bool lone_zero = int_len == 1 && digits[0] == '0';
-  const int full_length = length + digit_count + 1;
-  const bool drop_zero = lone_zero && full_length > width;
-  if (!drop_zero) {
-    std::memcpy(text + length, digits, static_cast<std::size_t>(int_len));
-    length += int_len;
+// Writes the field of the scaled magnitude of `value`: the last `decimals`
+// digits after the point, the rest before it. The 0 before the point of a
+// value below 1 is dropped when there is no room for it.
+template <typename Unsigned>
+void put_scaled(char* out, double value, Unsigned scaled, int width, int decimals) {
+  RightToLeft field(out, width);
+  const bool negative = value < 0;
+  bool fitted = true;
+  for (int i = 0; i < decimals && fitted; ++i) fitted = field.put(take_last_digit(scaled));
+  fitted = fitted && field.put('.');
+  if (fitted && scaled == 0) {
+    if (field.columns_left() >= 1 + (negative ? 1 : 0)) field.put('0');
+  } else if (fitted) {
+    fitted = field.put_digits(scaled);
   }
-  text[length++] = '.';
-  std::memcpy(text + length, digits + int_len, static_cast<std::size_t>(decimals));
-  length += decimals;
-  put_right_justified(out, width, text, length);
+  if (fitted && negative) fitted = field.put('-');
+  field.finish(fitted);
+}
+
+// The same, in 64-bit arithmetic where the scaled magnitude fits it.
+void put_scaled_magnitude(char* out, double value, Uint128 scaled, int width, int decimals) {
+  if (scaled <= UINT64_MAX) {
+    put_scaled(out, value, static_cast<std::uint64_t>(scaled), width, decimals);
+  } else {
+    put_scaled(out, value, scaled, width, decimals);
+  }
 }
 
 }  // namespace
@@ -125,11 +158,10 @@ void put_integer(char* out, std::int64_t value, int width) {
   const bool negative = value < 0;
   const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
                                            : static_cast<std::uint64_t>(value);
-  char text[24];
-  char* const end = text + sizeof text;
-  char* first = digits_before(end, magnitude);
-  if (negative) *--first = '-';
-  put_right_justified(out, width, first, static_cast<int>(end - first));
+  RightToLeft field(out, width);
+  bool fitted = field.put_digits(magnitude);
+  if (fitted && negative) fitted = field.put('-');
+  field.finish(fitted);
 }
 
 void put_fixed(char* out, double value, int width, int decimals) {
@@ -140,7 +172,7 @@ void put_fixed(char* out, double value, int width, int decimals) {
     put_stars(out, width);
     return;
   }
-  put_scaled(out, value, scaled, width, decimals);
+  put_scaled_magnitude(out, value, scaled, width, decimals);
 }
 
 void put_fixed_exact(char* out, double value, int width, int decimals) {
@@ -150,7 +182,7 @@ void put_fixed_exact(char* out, double value, int width, int decimals) {
     put_stars(out, width);
     return;
   }
-  put_scaled(out, value, scaled, width, decimals);
+  put_scaled_magnitude(out, value, scaled, width, decimals);
 }
 
 std::string format_integer(std::int64_t value, int width) {

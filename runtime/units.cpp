@@ -128,6 +128,10 @@ IoStatus open_file(Unit& u, const std::string& name, const OpenRequest& r) {
   }
   std::FILE* f = std::fopen(name.c_str(), mode);
   if (f == nullptr) return IoStatus::error("open failed: " + label + ": " + system_reason());
+  // A read-only file is read a block at a time into the unit's own read-ahead
+  // buffer: without a buffer of the stream's own, each block is one read
+  // straight into it.
+  if (r.action == Action::kRead) std::setvbuf(f, nullptr, _IONBF, 0);
   u.file = f;
   u.path = name;
   u.action = r.action;
@@ -496,7 +500,7 @@ IoStatus read_record(int unit, std::string& record) {
   });
 }
 
-IoStatus RecordReader::next(std::string_view& record) {
+IoStatus RecordReader::next_from_unit(std::string_view& record) {
   if (next_ == end_) {
     std::string_view lines;
     bool single = true;
@@ -549,18 +553,24 @@ IoStatus write_records(int unit, std::string_view records) {
       return IoStatus::ok();
     }
     // A disk file takes them all at once, each LF made the CR LF that ends
-    // a record there.
-    std::string text;
-    text.reserve(records.size() + records.size() / 32 + 2);
-    for (std::size_t start = 0; start < records.size();) {
-      const std::size_t lf = records.find('\n', start);
-      const std::size_t end = lf == std::string_view::npos ? records.size() : lf;
-      text.append(records.substr(start, end - start));
-      text.append("\r\n");
-      start = end + 1;
+    // a record there, in a buffer left uninitialised with room for the worst
+    // case (every character a LF).
+    const std::unique_ptr<char[]> text(new char[2 * records.size() + 2]);
+    char* out = text.get();
+    const char* next = records.data();
+    const char* const end = next + records.size();
+    while (next != end) {
+      const auto* lf =
+          static_cast<const char*>(std::memchr(next, '\n', static_cast<std::size_t>(end - next)));
+      const char* const record_end = lf != nullptr ? lf : end;
+      std::memcpy(out, next, static_cast<std::size_t>(record_end - next));
+      out += record_end - next;
+      *out++ = '\r';
+      *out++ = '\n';
+      next = lf != nullptr ? lf + 1 : end;
     }
-    const bool written =
-        start_writing(u) && std::fwrite(text.data(), 1, text.size(), u.file) == text.size();
+    const auto size = static_cast<std::size_t>(out - text.get());
+    const bool written = start_writing(u) && std::fwrite(text.get(), 1, size, u.file) == size;
     if (!written)
       return IoStatus::error("write failed: " + unit_label(unit, u.path) + ": " + system_reason());
     return IoStatus::ok();

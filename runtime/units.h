@@ -7,6 +7,7 @@
 // program.
 #pragma once
 
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -70,9 +71,26 @@ class RecordReader {
  public:
   explicit RecordReader(int unit) : unit_(unit) {}
   void restart() { next_ = end_ = nullptr; }
-  IoStatus next(std::string_view& record);
+  // Cuts the next line out of the block at hand, or gets the next block.
+  IoStatus next(std::string_view& record) {
+    if (next_ != end_) {
+      const auto* lf = static_cast<const char*>(
+          std::memchr(next_, '\n', static_cast<std::size_t>(end_ - next_)));
+      if (lf != nullptr) {
+        record = std::string_view(next_, static_cast<std::size_t>(lf - next_));
+        next_ = lf + 1;
+        if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
+        return IoStatus::ok();
+      }
+    }
+    return next_from_unit(record);
+  }
 
  private:
+  // The rest of next(): the last line of a file without its line end, or a
+  // new block from the unit.
+  IoStatus next_from_unit(std::string_view& record);
+
   int unit_;
   const char* next_ = nullptr;
   const char* end_ = nullptr;

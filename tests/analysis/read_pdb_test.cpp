@@ -140,6 +140,7 @@ TEST_F(ReadPdbTest, FieldColumns) {
   a.resseq = 1001;  // all four columns 23-26
   a.b = 15.2;
   a.element = " O";
+  atoms.ATOM_CHAIN[1] = "AB1";  // as an mmCIF file with longer chain names leaves it
   run(lines({atom(a), "END"}));
   EXPECT_EQ(atoms.ATOM_SERIAL[1], 12345);
   EXPECT_EQ(std::string(atoms.ATOM_NAME[1], 4), " OG1");
