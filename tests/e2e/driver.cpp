@@ -49,10 +49,19 @@ Process::Process(const std::string& exe, const std::string& arguments,
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                      dir.empty() ? nullptr : dir.c_str(), &si, &pi)) {
-    return;
+  // Starting a process was once seen to fail under Wine on a loaded
+  // machine (a full run, once): the system call is tried again a few
+  // times. This says nothing about the program, which has not run yet.
+  for (int attempt = 0;; ++attempt) {
+    if (CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                       dir.empty() ? nullptr : dir.c_str(), &si, &pi)) {
+      break;
+    }
+    start_error_ = GetLastError();
+    if (attempt == 2) return;
+    Sleep(100);
   }
+  start_error_ = 0;
   AssignProcessToJobObject(job_, pi.hProcess);
   ResumeThread(pi.hThread);
   CloseHandle(pi.hThread);
@@ -613,6 +622,10 @@ Session::Session() : process_(BVRANK_EXE, "", dir_.path()) {
 }
 
 std::string Session::describe() {
+  if (dir_.path().empty()) return "no temporary directory could be made";
+  if (!process_.started())
+    return "the program could not be started (error " + std::to_string(process_.start_error()) +
+           ")";
   std::string out = "process " + std::string(process_.running() ? "running" : "ended");
   if (!process_.running()) out += " with exit code " + std::to_string(process_.wait_exit(0));
   out += "; frame " + std::string(frame_ == nullptr ? "not found" : "found");

@@ -38,6 +38,8 @@ class Process {
   Process& operator=(const Process&) = delete;
 
   bool started() const { return process_ != nullptr; }
+  // Why the process could not be started (the system's error code), else 0.
+  DWORD start_error() const { return start_error_; }
   DWORD id() const { return id_; }
   HANDLE handle() const { return process_; }
   // Waits up to `timeout_ms` for the process to end; its exit code, or
@@ -49,6 +51,7 @@ class Process {
   HANDLE job_ = nullptr;
   HANDLE process_ = nullptr;
   DWORD id_ = 0;
+  DWORD start_error_ = 0;
 };
 
 // The ids of the threads process `pid` has now.
