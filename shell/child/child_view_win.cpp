@@ -129,6 +129,27 @@ void scroll_to(ChildRecord& r, bool horizontal, int position) {
   move_caret(r.hwnd);
 }
 
+// Paints the window's frame once, when the outermost change ends, however
+// many steps of it would each have painted it (each scroll bar drawn costs
+// milliseconds).
+class FramePaintAfterwards {
+ public:
+  explicit FramePaintAfterwards(ChildRecord& r) : r_(r), outermost_(!r.frame_paint_deferred) {
+    r_.frame_paint_deferred = true;
+  }
+  ~FramePaintAfterwards() {
+    if (!outermost_) return;
+    r_.frame_paint_deferred = false;
+    RedrawWindow(r_.hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  }
+  FramePaintAfterwards(const FramePaintAfterwards&) = delete;
+  FramePaintAfterwards& operator=(const FramePaintAfterwards&) = delete;
+
+ private:
+  ChildRecord& r_;
+  bool outermost_;
+};
+
 }  // namespace
 
 void paint_child(HWND hwnd) {
@@ -150,9 +171,18 @@ void paint_child(HWND hwnd) {
   if (lock) r->drawing_lock.unlock();
 }
 
+bool frame_paint_deferred(HWND hwnd) {
+  const ChildRecord* r = child_record(hwnd);
+  return r != nullptr && r->frame_paint_deferred;
+}
+
 void update_scroll_bars(HWND hwnd) {
   ChildRecord* r = child_record(hwnd);
-  if (r == nullptr) return;
+  // Showing or hiding a bar sizes the window, which asks for this again:
+  // the call in progress settles the ranges against the final size anyway.
+  if (r == nullptr || r->updating_scroll_bars) return;
+  r->updating_scroll_bars = true;
+  FramePaintAfterwards frame_paint(*r);
   // The program thread draws with the scroll position: it changes only
   // under the drawing lock.
   Locked draw(r->drawing_lock);
@@ -190,8 +220,9 @@ void update_scroll_bars(HWND hwnd) {
     r->offset_x = r->scroll_x;
     r->offset_y = r->scroll_y;
   }
-  SetScrollPos(hwnd, SB_HORZ, hide ? 0 : r->scroll_x, TRUE);
-  SetScrollPos(hwnd, SB_VERT, hide ? 0 : r->scroll_y, TRUE);
+  SetScrollPos(hwnd, SB_HORZ, hide ? 0 : r->scroll_x, FALSE);
+  SetScrollPos(hwnd, SB_VERT, hide ? 0 : r->scroll_y, FALSE);
+  r->updating_scroll_bars = false;
 }
 
 void on_child_size(HWND hwnd, WPARAM size_type) {
@@ -389,8 +420,7 @@ void apply_configured_shape(HWND hwnd, bool first_time) {
     resize_to_screen(*r);
   }
   ShowWindow(hwnd, SW_SHOW);
-  SendMessageA(shell_state().mdi_client, WM_MDIREFRESHMENU, 0, 0);
-  DrawMenuBar(shell_state().frame);
+  refresh_window_menu();
   update_scroll_bars(hwnd);
   InvalidateRect(hwnd, nullptr, FALSE);
 }

@@ -139,6 +139,9 @@ LRESULT CALLBACK child_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_ERASEBKGND:
       return 1;
+    case WM_NCPAINT:
+      if (frame_paint_deferred(hwnd)) return 0;
+      break;
     case WM_SIZE:
       on_child_size(hwnd, wparam);
       break;

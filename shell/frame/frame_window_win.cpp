@@ -9,9 +9,9 @@
 #include "runtime/units.h"
 #include "shell/child/child_commands_win.h"
 #include "shell/child/child_record_win.h"
+#include "shell/frame/menu_bar_win.h"
 #include "shell/frame/menu_lock_win.h"
 #include "shell/frame/menu_table.h"
-#include "shell/frame/menu_bar_win.h"
 #include "shell/frame/program_state_win.h"
 #include "shell/frame/status_bar_win.h"
 #include "shell/startup/shell_state_win.h"
@@ -103,7 +103,7 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case kRedrawMenuBar:
-      redraw_menu_bar(wparam != 0);
+      redraw_menu_bar();
       return 0;
     case WM_MENUSELECT:
       on_menu_select(wparam);
@@ -172,19 +172,46 @@ void lay_out_frame() {
   MoveWindow(s.mdi_client, 0, 0, client.right, client.bottom - bar, TRUE);
 }
 
+namespace {
+
+// Whether setting or refreshing the frame's menus with `bar` can change what
+// the menu bar shows: when `bar` replaces the frame's menu, or when a
+// maximised child has its controls among the bar's items. Otherwise only the
+// window menu (a popup) changes, and the bar need not be redrawn (each
+// redraw costs milliseconds under Wine).
+bool menu_bar_may_change(HMENU bar) {
+  const ShellState& s = shell_state();
+  BOOL maximised = FALSE;
+  SendMessageA(s.mdi_client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
+  return GetMenu(s.frame) != bar || maximised;
+}
+
+void set_frame_menus(HMENU bar, HMENU window_menu) {
+  const ShellState& s = shell_state();
+  const bool redraw = menu_bar_may_change(bar);
+  SendMessageA(s.mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(bar),
+               reinterpret_cast<LPARAM>(window_menu));
+  if (redraw) DrawMenuBar(s.frame);
+}
+
+}  // namespace
+
 void show_standard_menu_bar() {
   ShellState& s = shell_state();
   if (s.menu_bar == nullptr) return;
-  SendMessageA(s.mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(s.menu_bar),
-               reinterpret_cast<LPARAM>(s.window_menu));
-  DrawMenuBar(s.frame);
+  set_frame_menus(s.menu_bar, s.window_menu);
 }
 
 void show_minimal_menu_bar() {
   ShellState& s = shell_state();
-  SendMessageA(s.mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(s.minimal_menu_bar),
-               reinterpret_cast<LPARAM>(s.minimal_window_menu));
-  DrawMenuBar(s.frame);
+  set_frame_menus(s.minimal_menu_bar, s.minimal_window_menu);
+}
+
+void refresh_window_menu() {
+  const ShellState& s = shell_state();
+  const bool redraw = menu_bar_may_change(GetMenu(s.frame));
+  SendMessageA(s.mdi_client, WM_MDIREFRESHMENU, 0, 0);
+  if (redraw) DrawMenuBar(s.frame);
 }
 
 void update_menu_checks(HWND active) {

@@ -25,6 +25,8 @@ void lay_out_frame();
 // minimal one otherwise.
 void show_standard_menu_bar();
 void show_minimal_menu_bar();
+// Brings the window menu's list of children up to date.
+void refresh_window_menu();
 // Brings the Size To Fit and Status Bar check marks up to date.
 void update_menu_checks(HWND active_child);
 

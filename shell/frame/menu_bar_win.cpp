@@ -3,6 +3,7 @@
 // counting past a maximised child's menu, which the system puts in front.
 #include "shell/frame/menu_bar_win.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -34,7 +35,11 @@ MenuModel& model_storage() {
 }
 
 bool g_help_mode = false;
-bool g_window_menu_moved = false;  // under the menu lock
+// Set by the threads that change the menus, taken by the GUI thread's
+// redraw: the window list moved to another menu, and a redraw request is
+// on its way (further changes until the redraw ask for no other).
+std::atomic<bool> g_window_menu_moved{false};
+std::atomic<bool> g_redraw_requested{false};
 std::string g_about_text =
     "bvrank\n\nRanks the residues of each chain of a PDB file by their averaged B values.";
 std::string g_help_file;
@@ -67,6 +72,14 @@ bool update_item(HMENU menu, int position, const MenuItem& item) {
                      item.separator ? nullptr : item.text.c_str()) != 0;
 }
 
+// Whether a change shows on the menu bar itself: the bar's entries and the
+// window list's place. Items inside a menu show only when it opens, so
+// changing them needs no redraw of the bar.
+bool changes_the_bar(const MenuChange& c) {
+  return c.item == 0 || c.kind == MenuChange::Kind::kMakePopup ||
+         c.kind == MenuChange::Kind::kWindowMenu;
+}
+
 // Applies one change to the real menu bar; false when a menu call failed.
 bool mirror(const MenuChange& c) {
   const int pos = bar_position(c.menu, child_menu_in_front());
@@ -88,7 +101,7 @@ bool mirror(const MenuChange& c) {
                          reinterpret_cast<UINT_PTR>(CreatePopupMenu()), c.data.text.c_str()) != 0;
     case MenuChange::Kind::kWindowMenu:
       shell_state().window_menu = c.menu == 0 ? nullptr : GetSubMenu(menu_bar, pos);
-      g_window_menu_moved = true;
+      g_window_menu_moved.store(true);
       return true;
   }
   return true;
@@ -147,19 +160,25 @@ bool mirror_menu_changes() {
     return true;
   }
   const std::vector<MenuChange> changes = model_storage().take_changes();
-  if (changes.empty()) return true;
   bool all = true;
-  for (const MenuChange& c : changes) all = mirror(c) && all;
-  // The bar is redrawn by the GUI thread: a thread that holds a lock must
-  // never wait for it.
-  PostMessageA(shell_state().frame, kRedrawMenuBar, g_window_menu_moved ? 1 : 0, 0);
-  g_window_menu_moved = false;
+  bool bar_changed = false;
+  for (const MenuChange& c : changes) {
+    all = mirror(c) && all;
+    bar_changed = bar_changed || changes_the_bar(c);
+  }
+  // The bar is redrawn by the GUI thread (a thread that holds a lock must
+  // never wait for it), once for all the changes made until it redraws.
+  if (bar_changed && !g_redraw_requested.exchange(true) &&
+      !PostMessageA(shell_state().frame, kRedrawMenuBar, 0, 0)) {
+    g_redraw_requested.store(false);
+  }
   return all;
 }
 
-void redraw_menu_bar(bool window_menu_moved) {
+void redraw_menu_bar() {
   ShellState& s = shell_state();
-  if (window_menu_moved && active_child() != nullptr) {
+  g_redraw_requested.store(false);
+  if (g_window_menu_moved.exchange(false) && active_child() != nullptr) {
     SendMessageA(s.mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(s.menu_bar),
                  reinterpret_cast<LPARAM>(s.window_menu));
   }

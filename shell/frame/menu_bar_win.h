@@ -22,7 +22,7 @@ void install_menu_bar();
 // thread redraws it (kRedrawMenuBar). False when a menu call failed.
 bool mirror_menu_changes();
 inline constexpr UINT kRedrawMenuBar = WM_APP + 20;
-void redraw_menu_bar(bool window_menu_moved);
+void redraw_menu_bar();
 
 // Before a menu opens: Input, Paste, Copy, the Select items, Pause/Resume
 // and the check marks follow the program's state.

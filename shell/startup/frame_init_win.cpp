@@ -42,6 +42,19 @@ void read_display() {
   d.max_colors = static_cast<int>(colours);
 }
 
+// Moves the frame to the requested place and size, unless it already is
+// there (it is created there): moving a window costs milliseconds under
+// Wine even when nothing changes.
+void place_frame(const FrameSizeRequest& req) {
+  HWND frame = shell_state().frame;
+  RECT now;
+  if (GetWindowRect(frame, &now) && now.left == req.x && now.top == req.y &&
+      now.right - now.left == req.width && now.bottom - now.top == req.height) {
+    return;
+  }
+  SetWindowPos(frame, nullptr, req.x, req.y, req.width, req.height, SWP_NOZORDER);
+}
+
 void show_frame(int show) {
   ShellState& s = shell_state();
   const bool maximised = GetProfileIntA(s.program_name.c_str(), "TESLMaximized", 0) != 0;
@@ -57,7 +70,7 @@ void show_frame(int show) {
         ShowWindow(s.frame, SW_SHOWMAXIMIZED);
         break;
       case 4:
-        SetWindowPos(s.frame, nullptr, req.x, req.y, req.width, req.height, SWP_NOZORDER);
+        place_frame(req);
         ShowWindow(s.frame, SW_SHOWNORMAL);
         break;
       default:

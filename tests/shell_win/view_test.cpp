@@ -31,17 +31,46 @@ class ViewTest : public ::testing::Test {
   shell::ChildRecord* r = nullptr;
 };
 
-TEST_F(ViewTest, ScrollBarsCoverTheVirtualScreen) {
+// The window's own bars hold the ranges of the record, which cover what
+// the view leaves out of the virtual screen.
+void expect_bars_cover_the_screen(const shell::ChildRecord& r) {
   RECT client;
-  GetClientRect(r->hwnd, &client);
-  EXPECT_EQ(r->scroll_range_x, 695 - client.right);
-  EXPECT_EQ(r->scroll_range_y, 895 - client.bottom);
+  GetClientRect(r.hwnd, &client);
+  EXPECT_EQ(r.scroll_range_x, std::max(0, 695 - static_cast<int>(client.right)));
+  EXPECT_EQ(r.scroll_range_y, std::max(0, 895 - static_cast<int>(client.bottom)));
+  SCROLLINFO h = {sizeof h, SIF_RANGE, 0, 0, 0, 0, 0};
+  SCROLLINFO v = h;
+  GetScrollInfo(r.hwnd, SB_HORZ, &h);
+  GetScrollInfo(r.hwnd, SB_VERT, &v);
+  EXPECT_EQ(h.nMax, r.scroll_range_x);
+  EXPECT_EQ(v.nMax, r.scroll_range_y);
+  EXPECT_FALSE(r.frame_paint_deferred);
+}
+
+TEST_F(ViewTest, ScrollBarsCoverTheVirtualScreen) {
+  expect_bars_cover_the_screen(*r);
   SendMessageA(r->hwnd, WM_VSCROLL, SB_BOTTOM, 0);
   EXPECT_EQ(r->scroll_y, r->scroll_range_y);
   SendMessageA(r->hwnd, WM_VSCROLL, SB_LINEUP, 0);
   EXPECT_EQ(r->scroll_y, r->scroll_range_y - r->cell_height);
   SendMessageA(r->hwnd, WM_KEYDOWN, VK_HOME, 0);
   EXPECT_EQ(r->scroll_x, 0);
+}
+
+TEST_F(ViewTest, ScrollBarsSettleWhenOneBarBringsTheOther) {
+  // Wide enough for the whole screen until the vertical bar takes its width;
+  // leaving Size To Fit, where the bars are hidden, the bars return.
+  RECT window, client;
+  GetWindowRect(r->hwnd, &window);
+  GetClientRect(r->hwnd, &client);
+  const int bar = GetSystemMetrics(SM_CXVSCROLL);
+  const int borders = (window.right - window.left) - client.right - bar;
+  SetWindowPos(r->hwnd, nullptr, 0, 0, borders + 695 + bar / 2, 300, SWP_NOZORDER | SWP_NOMOVE);
+  command(shell::kCmdSizeToFit);
+  EXPECT_EQ(r->scroll_range_x, 0);
+  command(shell::kCmdSizeToFit);
+  EXPECT_GT(r->scroll_range_x, 0);
+  expect_bars_cover_the_screen(*r);
 }
 
 TEST_F(ViewTest, SizeToFitShowsEverythingAndReturnsToTheOldPosition) {
