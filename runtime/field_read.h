@@ -48,6 +48,16 @@ inline bool blanks_and_sign(const char* p, const char* q, bool& negative) {
   return true;
 }
 
+// `significand` / 10^decimals correctly rounded to a float, for a
+// significand below 2^24 and at most 7 decimals: one double multiplication
+// by the nearest double of 10^-decimals, then the rounding to float. That
+// equals the IEEE float division (checked for every such significand) and
+// costs a fraction of it.
+inline float scaled_down(std::uint32_t significand, int decimals) {
+  static constexpr double kInversePow10[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7};
+  return static_cast<float>(static_cast<double>(significand) * kInversePow10[decimals]);
+}
+
 }  // namespace quick
 
 // Integer fields written right-justified: blanks, an optional minus sign,
@@ -71,7 +81,8 @@ inline bool quick_integer_field(const char* p, int width, std::int32_t& out) {
 // Real fields written as blanks, an optional minus sign, digits, and the
 // point with `decimals` digits after it at the field's end. Their
 // significand below 2^24 and a power of ten up to 10^10 are both exact
-// floats, so one IEEE division gives the correctly rounded value.
+// floats, so the IEEE division of the two is the correctly rounded value;
+// quick::scaled_down gives the same.
 inline bool quick_real_field(const char* p, int width, int decimals, float& out) {
   static constexpr float kPow10[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
                                      1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
@@ -98,7 +109,7 @@ inline bool quick_real_field(const char* p, int width, int decimals, float& out)
   const std::uint64_t significand =
       static_cast<std::uint64_t>(whole) * static_cast<std::uint32_t>(kPow10[decimals]) + fraction;
   if (significand >= kExactLimit) return false;
-  const float magnitude = static_cast<float>(significand) / kPow10[decimals];
+  const float magnitude = quick::scaled_down(static_cast<std::uint32_t>(significand), decimals);
   out = negative ? -magnitude : magnitude;
   return true;
 }

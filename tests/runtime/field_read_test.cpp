@@ -68,6 +68,18 @@ void expect_quick_real_agrees(const std::string& field, int decimals, int& answe
   ASSERT_TRUE(same_bits(quick, *exact)) << '"' << field << "\" " << quick << " vs " << *exact;
 }
 
+TEST(QuickFields, ScalingDownEqualsTheFloatDivisionForEverySignificand) {
+  static const float kPow10[] = {1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+  for (int decimals = 1; decimals <= 7; ++decimals) {
+    const float divisor = kPow10[decimals - 1];
+    for (std::uint32_t s = 0; s < (1u << 24); ++s) {
+      const float quotient = static_cast<float>(s) / divisor;
+      if (!same_bits(rt::quick::scaled_down(s, decimals), quotient))
+        FAIL() << s << " / 10^" << decimals;
+    }
+  }
+}
+
 TEST(QuickFields, EveryFiveColumnFieldAgreesWithTheGeneralRules) {
   // Every 5-column text over blanks, signs, a point and the digits: all
   // 10^5 digit strings, with a point anywhere, with blanks and signs.
