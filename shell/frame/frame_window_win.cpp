@@ -174,21 +174,21 @@ void lay_out_frame() {
 
 namespace {
 
-// Whether setting or refreshing the frame's menus with `bar` can change what
-// the menu bar shows: when `bar` replaces the frame's menu, or when a
-// maximised child has its controls among the bar's items. Otherwise only the
-// window menu (a popup) changes, and the bar need not be redrawn (each
-// redraw costs milliseconds under Wine).
-bool menu_bar_may_change(HMENU bar) {
-  const ShellState& s = shell_state();
+// Whether a maximised child has its controls among the menu bar's items.
+bool child_maximised() {
   BOOL maximised = FALSE;
-  SendMessageA(s.mdi_client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
-  return GetMenu(s.frame) != bar || maximised;
+  SendMessageA(shell_state().mdi_client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
+  return maximised != FALSE;
 }
 
+// Switching or refreshing the frame's menus redraws the bar only when a
+// maximised child has its controls among its items. A bar that replaces the
+// frame's menu is set with SetMenu, which lays out and redraws the frame
+// itself; otherwise only the window menu (a popup) changes. Each redraw of
+// the bar costs milliseconds under Wine.
 void set_frame_menus(HMENU bar, HMENU window_menu) {
   const ShellState& s = shell_state();
-  const bool redraw = menu_bar_may_change(bar);
+  const bool redraw = child_maximised();
   SendMessageA(s.mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(bar),
                reinterpret_cast<LPARAM>(window_menu));
   if (redraw) DrawMenuBar(s.frame);
@@ -209,7 +209,7 @@ void show_minimal_menu_bar() {
 
 void refresh_window_menu() {
   const ShellState& s = shell_state();
-  const bool redraw = menu_bar_may_change(GetMenu(s.frame));
+  const bool redraw = child_maximised();
   SendMessageA(s.mdi_client, WM_MDIREFRESHMENU, 0, 0);
   if (redraw) DrawMenuBar(s.frame);
 }
