@@ -20,6 +20,45 @@
 namespace shell {
 namespace {
 
+// The frame is laid out at every size change and before a child window is
+// made, mostly with nothing to change; under Wine every move or show costs
+// a trip to the server and the display driver even then. So its children
+// are moved and shown only when that changes something.
+void move_frame_child(HWND child, int x, int y, int width, int height) {
+  RECT now;
+  if (GetWindowRect(child, &now)) {
+    MapWindowPoints(HWND_DESKTOP, shell_state().frame, reinterpret_cast<POINT*>(&now), 2);
+    if (now.left == x && now.top == y && now.right - now.left == width &&
+        now.bottom - now.top == height) {
+      return;
+    }
+  }
+  MoveWindow(child, x, y, width, height, TRUE);
+}
+
+void show_frame_child(HWND child, bool show) {
+  const bool shown = (GetWindowLongPtrA(child, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown != show) ShowWindow(child, show ? SW_SHOWNA : SW_HIDE);
+}
+
+BOOL CALLBACK note_minimised(HWND child, LPARAM found) {
+  if (!IsIconic(child)) return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
+bool any_child_minimised() {
+  bool found = false;
+  EnumChildWindows(shell_state().mdi_client, note_minimised, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void arrange_minimised_children() {
+  const ShellState& s = shell_state();
+  if (s.mdi_client != nullptr && any_child_minimised())
+    SendMessageA(s.mdi_client, WM_MDIICONARRANGE, 0, 0);
+}
+
 LRESULT on_frame_create(HWND hwnd) {
   ShellState& s = shell_state();
   CLIENTCREATESTRUCT ccs = {};
@@ -94,7 +133,7 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       return on_frame_create(hwnd);
     case WM_SIZE:
       lay_out_frame();
-      if (s.mdi_client != nullptr) SendMessageA(s.mdi_client, WM_MDIICONARRANGE, 0, 0);
+      arrange_minimised_children();
       return 0;
     case WM_COMMAND:
       if (lparam == 0 && (shell_command(LOWORD(wparam)) || in_help_mode())) {
@@ -162,14 +201,10 @@ void lay_out_frame() {
   GetClientRect(s.frame, &client);
   const int bar = s.status_bar != nullptr && s.status_bar_shown ? status_bar_height() : 0;
   if (s.status_bar != nullptr) {
-    if (bar > 0) {
-      MoveWindow(s.status_bar, 0, client.bottom - bar, client.right, bar, TRUE);
-      ShowWindow(s.status_bar, SW_SHOWNA);
-    } else {
-      ShowWindow(s.status_bar, SW_HIDE);
-    }
+    if (bar > 0) move_frame_child(s.status_bar, 0, client.bottom - bar, client.right, bar);
+    show_frame_child(s.status_bar, bar > 0);
   }
-  MoveWindow(s.mdi_client, 0, 0, client.right, client.bottom - bar, TRUE);
+  move_frame_child(s.mdi_client, 0, 0, client.right, client.bottom - bar);
 }
 
 namespace {
