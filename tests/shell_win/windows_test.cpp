@@ -140,4 +140,25 @@ TEST(UnitWindows, OpeningAndClosingFiftyWindowsLeaksNothing) {
   }
 }
 
+// A size change of the frame arranges a minimised child, which a move had
+// taken away from the row of minimised windows along the client's bottom.
+TEST(Frame, SizeChangeArrangesMinimisedChildren) {
+  shell_test::configure_like_bvrank();
+  HWND child = shell::window_of(1024);
+  HWND mdi = shell::shell_state().mdi_client;
+  ShowWindow(child, SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(child));
+  SetWindowPos(child, nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT frame;
+  GetWindowRect(shell::shell_state().frame, &frame);
+  SetWindowPos(shell::shell_state().frame, nullptr, 0, 0, frame.right - frame.left - 20,
+               frame.bottom - frame.top - 20, SWP_NOMOVE | SWP_NOZORDER);
+  RECT icon, client;
+  GetWindowRect(child, &icon);
+  MapWindowPoints(HWND_DESKTOP, mdi, reinterpret_cast<POINT*>(&icon), 2);
+  GetClientRect(mdi, &client);
+  EXPECT_NE(icon.top, 100);
+  EXPECT_GT(icon.bottom, client.bottom - (icon.bottom - icon.top) / 2);
+}
+
 }  // namespace
