@@ -14,6 +14,7 @@
 #include "shell/edit/mouse_services_win.h"
 #include "shell/edit/select_mode_win.h"
 #include "shell/frame/frame_window_win.h"
+#include "shell/startup/class_icon_win.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
 #include "shell/units/window_table_win.h"
@@ -249,14 +250,16 @@ std::string child_class_name() {
 
 bool register_child_class() {
   static const std::string name = child_class_name();
-  WNDCLASSA wc = {};
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
   wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_OWNDC;
   wc.lpfnWndProc = child_proc;
   wc.cbWndExtra = sizeof(ChildRecord*);
   wc.hInstance = shell_state().instance;
   wc.hIcon = LoadIconA(shell_state().instance, "CHILDICON");
+  wc.hIconSm = load_small_icon(shell_state().instance, "CHILDICON");
   wc.lpszClassName = name.c_str();
-  return RegisterClassA(&wc) != 0;
+  return RegisterClassExA(&wc) != 0;
 }
 
 HWND create_child_window(const std::string& title, int number) {

@@ -14,6 +14,7 @@
 #include "shell/frame/menu_table.h"
 #include "shell/frame/program_state_win.h"
 #include "shell/frame/status_bar_win.h"
+#include "shell/startup/class_icon_win.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
 
@@ -167,15 +168,17 @@ std::string frame_class_name() {
 
 bool register_frame_class() {
   static const std::string name = frame_class_name();
-  WNDCLASSA wc = {};
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = frame_proc;
   wc.hInstance = shell_state().instance;
   wc.hIcon = LoadIconA(shell_state().instance, "FRAMEICON");
+  wc.hIconSm = load_small_icon(shell_state().instance, "FRAMEICON");
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
   wc.lpszClassName = name.c_str();
-  return RegisterClassA(&wc) != 0;
+  return RegisterClassExA(&wc) != 0;
 }
 
 void install_menu_help_hook() {
