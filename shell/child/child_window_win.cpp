@@ -57,7 +57,6 @@ LRESULT on_create(HWND hwnd, LPARAM lparam) {
   SetStretchBltMode(r->window_dc, COLORONCOLOR);
   SetStretchBltMode(r->memory_dc.get(), COLORONCOLOR);
   r->pointer = LoadCursor(nullptr, IDC_ARROW);
-  r->icon = make_child_icon(r->window_dc);
   SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(r));
   attach_slot(r->window_number, hwnd);
   remove_close_item(hwnd);
