@@ -29,13 +29,13 @@ class GdiFontMaker : public FontMaker {
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
                             r.face.empty() ? nullptr : r.face.c_str()));
     if (!font_) return false;
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, font_.get());
+    // Measured in a memory context, which has the screen's resolution:
+    // the screen's own context costs a trip to the server under Wine.
+    MemoryDc dc(nullptr);
+    if (dc.get() == nullptr) return false;
+    Selected keep(dc.get(), font_.get());
     TEXTMETRICA tm;
-    const bool measured = GetTextMetricsA(screen, &tm) != 0;
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
-    if (!measured) return false;
+    if (!GetTextMetricsA(dc.get(), &tm)) return false;
     out.average_width = tm.tmAveCharWidth;
     out.height = tm.tmHeight;
     out.external_leading = tm.tmExternalLeading;
