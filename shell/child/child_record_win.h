@@ -46,7 +46,7 @@ struct ChildRecord {
 
   bool fit = false;
   bool iconic = false;
-  Bitmap icon;
+  Bitmap icon;  // shown while minimised; made when first needed
   short cursor_shape = 7;
 
   // Text state.

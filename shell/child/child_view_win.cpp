@@ -34,6 +34,8 @@ void paint_contents(ChildRecord& r, HDC dc, const RECT& update) {
   SelectClipRgn(dc, nullptr);
   note_clips_removed(r.graphics);
   if (r.iconic) {
+    // Made when first shown: most windows are never minimised.
+    if (!r.icon) r.icon = make_child_icon(dc);
     MemoryDc icon_dc(dc);
     Selected keep(icon_dc.get(), r.icon.get());
     StretchBlt(dc, 0, 0, client.right, client.bottom, icon_dc.get(), 0, 0, kIconSize, kIconSize,

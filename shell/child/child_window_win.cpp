@@ -14,6 +14,7 @@
 #include "shell/edit/mouse_services_win.h"
 #include "shell/edit/select_mode_win.h"
 #include "shell/frame/frame_window_win.h"
+#include "shell/startup/class_icon_win.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
 #include "shell/units/window_table_win.h"
@@ -56,7 +57,6 @@ LRESULT on_create(HWND hwnd, LPARAM lparam) {
   SetStretchBltMode(r->window_dc, COLORONCOLOR);
   SetStretchBltMode(r->memory_dc.get(), COLORONCOLOR);
   r->pointer = LoadCursor(nullptr, IDC_ARROW);
-  r->icon = make_child_icon(r->window_dc);
   SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(r));
   attach_slot(r->window_number, hwnd);
   remove_close_item(hwnd);
@@ -249,14 +249,16 @@ std::string child_class_name() {
 
 bool register_child_class() {
   static const std::string name = child_class_name();
-  WNDCLASSA wc = {};
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
   wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_OWNDC;
   wc.lpfnWndProc = child_proc;
   wc.cbWndExtra = sizeof(ChildRecord*);
   wc.hInstance = shell_state().instance;
   wc.hIcon = LoadIconA(shell_state().instance, "CHILDICON");
+  wc.hIconSm = load_small_icon(shell_state().instance, "CHILDICON");
   wc.lpszClassName = name.c_str();
-  return RegisterClassA(&wc) != 0;
+  return RegisterClassExA(&wc) != 0;
 }
 
 HWND create_child_window(const std::string& title, int number) {

@@ -14,11 +14,51 @@
 #include "shell/frame/menu_table.h"
 #include "shell/frame/program_state_win.h"
 #include "shell/frame/status_bar_win.h"
+#include "shell/startup/class_icon_win.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
 
 namespace shell {
 namespace {
+
+// The frame is laid out at every size change and before a child window is
+// made, mostly with nothing to change; under Wine every move or show costs
+// a trip to the server and the display driver even then. So its children
+// are moved and shown only when that changes something.
+void move_frame_child(HWND child, int x, int y, int width, int height) {
+  RECT now;
+  if (GetWindowRect(child, &now)) {
+    MapWindowPoints(HWND_DESKTOP, shell_state().frame, reinterpret_cast<POINT*>(&now), 2);
+    if (now.left == x && now.top == y && now.right - now.left == width &&
+        now.bottom - now.top == height) {
+      return;
+    }
+  }
+  MoveWindow(child, x, y, width, height, TRUE);
+}
+
+void show_frame_child(HWND child, bool show) {
+  const bool shown = (GetWindowLongPtrA(child, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown != show) ShowWindow(child, show ? SW_SHOWNA : SW_HIDE);
+}
+
+BOOL CALLBACK note_minimised(HWND child, LPARAM found) {
+  if (!IsIconic(child)) return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
+bool any_child_minimised() {
+  bool found = false;
+  EnumChildWindows(shell_state().mdi_client, note_minimised, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void arrange_minimised_children() {
+  const ShellState& s = shell_state();
+  if (s.mdi_client != nullptr && any_child_minimised())
+    SendMessageA(s.mdi_client, WM_MDIICONARRANGE, 0, 0);
+}
 
 LRESULT on_frame_create(HWND hwnd) {
   ShellState& s = shell_state();
@@ -94,7 +134,7 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       return on_frame_create(hwnd);
     case WM_SIZE:
       lay_out_frame();
-      if (s.mdi_client != nullptr) SendMessageA(s.mdi_client, WM_MDIICONARRANGE, 0, 0);
+      arrange_minimised_children();
       return 0;
     case WM_COMMAND:
       if (lparam == 0 && (shell_command(LOWORD(wparam)) || in_help_mode())) {
@@ -128,15 +168,17 @@ std::string frame_class_name() {
 
 bool register_frame_class() {
   static const std::string name = frame_class_name();
-  WNDCLASSA wc = {};
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = frame_proc;
   wc.hInstance = shell_state().instance;
   wc.hIcon = LoadIconA(shell_state().instance, "FRAMEICON");
+  wc.hIconSm = load_small_icon(shell_state().instance, "FRAMEICON");
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
   wc.lpszClassName = name.c_str();
-  return RegisterClassA(&wc) != 0;
+  return RegisterClassExA(&wc) != 0;
 }
 
 void install_menu_help_hook() {
@@ -162,33 +204,29 @@ void lay_out_frame() {
   GetClientRect(s.frame, &client);
   const int bar = s.status_bar != nullptr && s.status_bar_shown ? status_bar_height() : 0;
   if (s.status_bar != nullptr) {
-    if (bar > 0) {
-      MoveWindow(s.status_bar, 0, client.bottom - bar, client.right, bar, TRUE);
-      ShowWindow(s.status_bar, SW_SHOWNA);
-    } else {
-      ShowWindow(s.status_bar, SW_HIDE);
-    }
+    if (bar > 0) move_frame_child(s.status_bar, 0, client.bottom - bar, client.right, bar);
+    show_frame_child(s.status_bar, bar > 0);
   }
-  MoveWindow(s.mdi_client, 0, 0, client.right, client.bottom - bar, TRUE);
+  move_frame_child(s.mdi_client, 0, 0, client.right, client.bottom - bar);
 }
 
 namespace {
 
-// Whether setting or refreshing the frame's menus with `bar` can change what
-// the menu bar shows: when `bar` replaces the frame's menu, or when a
-// maximised child has its controls among the bar's items. Otherwise only the
-// window menu (a popup) changes, and the bar need not be redrawn (each
-// redraw costs milliseconds under Wine).
-bool menu_bar_may_change(HMENU bar) {
-  const ShellState& s = shell_state();
+// Whether a maximised child has its controls among the menu bar's items.
+bool child_maximised() {
   BOOL maximised = FALSE;
-  SendMessageA(s.mdi_client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
-  return GetMenu(s.frame) != bar || maximised;
+  SendMessageA(shell_state().mdi_client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
+  return maximised != FALSE;
 }
 
+// Switching or refreshing the frame's menus redraws the bar only when a
+// maximised child has its controls among its items. A bar that replaces the
+// frame's menu is set with SetMenu, which lays out and redraws the frame
+// itself; otherwise only the window menu (a popup) changes. Each redraw of
+// the bar costs milliseconds under Wine.
 void set_frame_menus(HMENU bar, HMENU window_menu) {
   const ShellState& s = shell_state();
-  const bool redraw = menu_bar_may_change(bar);
+  const bool redraw = child_maximised();
   SendMessageA(s.mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(bar),
                reinterpret_cast<LPARAM>(window_menu));
   if (redraw) DrawMenuBar(s.frame);
@@ -209,7 +247,7 @@ void show_minimal_menu_bar() {
 
 void refresh_window_menu() {
   const ShellState& s = shell_state();
-  const bool redraw = menu_bar_may_change(GetMenu(s.frame));
+  const bool redraw = child_maximised();
   SendMessageA(s.mdi_client, WM_MDIREFRESHMENU, 0, 0);
   if (redraw) DrawMenuBar(s.frame);
 }

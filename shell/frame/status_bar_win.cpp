@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/frame/shell_texts.h"
+#include "shell/startup/scoped_win.h"
 #include "shell/startup/shell_state_win.h"
 
 namespace shell {
@@ -31,16 +32,17 @@ BarMetrics g_metrics;
 HWND g_state_pane = nullptr;
 HWND g_message_pane = nullptr;
 
-void measure_system_font(HWND hwnd) {
-  HDC dc = GetDC(hwnd);
-  HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+// Measured in a memory context, which has the screen's resolution: the
+// bar's own context would cost a trip to the server under Wine.
+void measure_system_font() {
+  MemoryDc dc(nullptr);
+  if (dc.get() == nullptr) return;
+  Selected keep(dc.get(), GetStockObject(SYSTEM_FONT));
   TEXTMETRICA tm;
-  if (GetTextMetricsA(dc, &tm)) {
+  if (GetTextMetricsA(dc.get(), &tm)) {
     g_metrics.char_width = tm.tmAveCharWidth;
     g_metrics.char_height = tm.tmHeight + tm.tmExternalLeading;
   }
-  SelectObject(dc, old);
-  ReleaseDC(hwnd, dc);
 }
 
 void lay_out_panes(HWND hwnd) {
@@ -87,7 +89,7 @@ void paint_bar(HWND hwnd) {
 LRESULT CALLBACK status_bar_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_CREATE: {
-      measure_system_font(hwnd);
+      measure_system_font();
       const auto instance = shell_state().instance;
       g_state_pane = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, hwnd,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatePaneId)),

@@ -29,13 +29,13 @@ class GdiFontMaker : public FontMaker {
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
                             r.face.empty() ? nullptr : r.face.c_str()));
     if (!font_) return false;
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, font_.get());
+    // Measured in a memory context, which has the screen's resolution:
+    // the screen's own context costs a trip to the server under Wine.
+    MemoryDc dc(nullptr);
+    if (dc.get() == nullptr) return false;
+    Selected keep(dc.get(), font_.get());
     TEXTMETRICA tm;
-    const bool measured = GetTextMetricsA(screen, &tm) != 0;
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
-    if (!measured) return false;
+    if (!GetTextMetricsA(dc.get(), &tm)) return false;
     out.average_width = tm.tmAveCharWidth;
     out.height = tm.tmHeight;
     out.external_leading = tm.tmExternalLeading;
@@ -68,6 +68,18 @@ HBITMAP make_screen_bitmap(int width, int height) {
   return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
 
+// Fills a new virtual screen with palette entry 0. The system hands out a
+// new device-independent bitmap with every bit zero, which is black: it is
+// filled only for another colour (filling a screen-sized bitmap touches
+// every page of it, milliseconds at start-up).
+void fill_new_screen(ChildRecord& r, int width, int height) {
+  const COLORREF background = colorref(r, index_word(0));
+  if (background == RGB(0, 0, 0)) return;
+  RECT all = {0, 0, width, height};
+  Brush brush(CreateSolidBrush(background));
+  FillRect(r.memory_dc.get(), &all, brush.get());
+}
+
 // Rebuilds the virtual screen and the text state for an accepted request.
 bool rebuild_screen(ChildRecord& r, const WindowConfig& c, Font font, const FontMetrics& metrics) {
   Locked draw(r.drawing_lock);
@@ -94,9 +106,7 @@ bool rebuild_screen(ChildRecord& r, const WindowConfig& c, Font font, const Font
   reset_graphics_state(r.graphics, width, height, c.numcolors);
   SelectClipRgn(r.memory_dc.get(), nullptr);
   SelectClipRgn(r.window_dc, nullptr);
-  RECT all = {0, 0, width, height};
-  Brush black(CreateSolidBrush(colorref(r, index_word(0))));
-  FillRect(r.memory_dc.get(), &all, black.get());
+  fill_new_screen(r, width, height);
   SetBkMode(r.memory_dc.get(), OPAQUE);
   SetBkMode(r.window_dc, OPAQUE);
   r.text_position = TextPosition{};

@@ -2,11 +2,16 @@
 // as the program does it, on the installed font.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "shell/child/child_record_win.h"
 #include "shell/frame/window_services.h"
+#include "shell/graphics/graphics_services.h"
 #include "shell/startup/shell_state_win.h"
 #include "shell/units/active_window_win.h"
 #include "shell/units/window_table_win.h"
+#include "shell_win/background_helpers.h"
 #include "shell_win/shell_test_support.h"
 
 namespace {
@@ -52,6 +57,20 @@ TEST(Configuration, CorrectedRequestIsAcceptedTheSecondTime) {
   EXPECT_EQ(SETWINDOWCONFIG(c), 0);
   EXPECT_EQ(c.numtextcols, 87);
   EXPECT_EQ(SETWINDOWCONFIG(c), 1);
+}
+
+// Reconfiguring discards the screen's contents: the new virtual screen is
+// black (palette entry 0) everywhere, whatever the old one showed.
+TEST(Configuration, NewVirtualScreenIsBlack) {
+  shell_test::configure_like_bvrank();
+  SETBKCOLORRGB(0xFFFFFF);
+  CLEARSCREEN(0);
+  shell::ChildRecord* r = shell_test::default_record();
+  ASSERT_NE(r, nullptr);
+  ASSERT_EQ(shell_test::pixels_of(r->memory_dc.get(), 0, 0, 1, 1), std::vector<unsigned>{0xFFFFFF});
+  ASSERT_EQ(shell_test::configure_like_bvrank(), 1);
+  const std::vector<unsigned> screen = shell_test::pixels_of(r->memory_dc.get(), 0, 0, 695, 895);
+  EXPECT_EQ(std::count(screen.begin(), screen.end(), 0u), 695 * 895);
 }
 
 }  // namespace
