@@ -11,14 +11,7 @@ cli=$1
 data=$2
 here=$(cd "$(dirname "$0")" && pwd)
 py=/usr/bin/python3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-check() {  # description, then a command that must succeed
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 expected() { "$py" "$here/expected_rows.py" "$@"; }
 same() { cmp -s "$1" "$2"; }
 from_line2() { tail -n +2 "$1"; }
@@ -154,8 +147,4 @@ bad empty.cif "empty.cif: empty file"
 bad empty.pdb "Unexpected end of file : empty.pdb" --format tsv
 bad empty.pdb.gz "empty.pdb.gz: not in gzip format"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all checks passed"
+finish

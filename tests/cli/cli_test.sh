@@ -6,14 +6,7 @@
 set -u
 cli=$1
 data=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-check() {  # description, then a command that must succeed
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 cp "$data"/*.pdb "$work"/
 cd "$work" || exit 1
@@ -65,8 +58,4 @@ sed '0,/^ATOM/s/^\(ATOM.\{57\}\)...../\1 4x.0/' pept.pdb >bad.pdb
 check "conversion error: exit 2" test $? -eq 2
 check "conversion error: reported" grep -q 'conversion error' bad.stderr
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all checks passed"
+finish

@@ -8,13 +8,7 @@ set -u
 cli=$1
 data=$2
 wine_run=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-check() {
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 cp "$data/pept.pdb" "$data/il2.pdb" "$work"/
 cd "$work" || exit 1
@@ -36,4 +30,4 @@ check "tsv: no report file" test ! -e pept.out
 "$wine_run" "$cli" 1abc.cif.gz >/dev/null 2>cif.stderr </dev/null
 check "mmCIF: exit 2 in this build" test $? -eq 2
 check "mmCIF: says why" grep -q "reads PDB files only" cif.stderr
-[ "$failures" -eq 0 ]
+finish

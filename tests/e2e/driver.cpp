@@ -544,7 +544,16 @@ std::vector<unsigned> capture_screen(const RECT& area) {
   const int h = area.bottom - area.top;
   if (w <= 0 || h <= 0) return {};
   HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
+  std::vector<unsigned> pixels = pixels_of(screen, area.left, area.top, w, h);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+}  // namespace
+
+std::vector<unsigned> pixels_of(HDC dc, int x, int y, int w, int h) {
+  if (w <= 0 || h <= 0) return {};
+  HDC memory = CreateCompatibleDC(dc);
   BITMAPINFO bi = {};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
   bi.bmiHeader.biWidth = w;
@@ -553,11 +562,11 @@ std::vector<unsigned> capture_screen(const RECT& area) {
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   std::vector<unsigned> pixels;
   if (bitmap != nullptr) {
     HGDIOBJ old = SelectObject(memory, bitmap);
-    if (BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY)) {
+    if (BitBlt(memory, 0, 0, w, h, dc, x, y, SRCCOPY)) {
       GdiFlush();
       const auto* p = static_cast<const unsigned*>(bits);
       pixels.assign(p, p + static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
@@ -567,11 +576,8 @@ std::vector<unsigned> capture_screen(const RECT& area) {
     DeleteObject(bitmap);
   }
   DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return pixels;
 }
-
-}  // namespace
 
 std::vector<unsigned> client_pixels(HWND hwnd) {
   // Another program's window may lie over this one (the desktop is shared):

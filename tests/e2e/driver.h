@@ -189,6 +189,10 @@ HWND mdi_client(HWND frame);
 // The MDI child windows of the frame, in z-order.
 std::vector<HWND> child_windows(HWND frame);
 
+// The pixels of `dc` in a w x h rectangle from (x, y), row by row, as
+// 0x00RRGGBB values; empty when they cannot be copied.
+std::vector<unsigned> pixels_of(HDC dc, int x, int y, int w, int h);
+
 // The colours of the client area of `hwnd` (as far as its parents show it)
 // on the screen, as 0x00RRGGBB values; the frame is brought to the front
 // first if needed. Empty when no steady picture could be taken.

@@ -81,29 +81,3 @@ void settle_gui() {
 }
 
 }  // namespace shell_test
-
-namespace shell_test {
-
-std::vector<unsigned> pixels_of(HDC dc, int x, int y, int w, int h) {
-  HDC copy_dc = CreateCompatibleDC(dc);
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(copy_dc, dib);
-  BitBlt(copy_dc, 0, 0, w, h, dc, x, y, SRCCOPY);
-  GdiFlush();
-  const auto* p = static_cast<const unsigned*>(bits);
-  std::vector<unsigned> out(p, p + static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  for (unsigned& v : out) v &= 0xFFFFFF;
-  SelectObject(copy_dc, old);
-  DeleteObject(dib);
-  DeleteDC(copy_dc);
-  return out;
-}
-
-}  // namespace shell_test

@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "e2e/driver.h"
+
 namespace shell_test {
 
 // Ends the test process with a failure when it is still alive `seconds`
@@ -58,6 +60,6 @@ void settle_gui();
 namespace shell_test {
 
 // The pixels of `dc` in a w x h rectangle from (x, y), as 0x00RRGGBB.
-std::vector<unsigned> pixels_of(HDC dc, int x, int y, int w, int h);
+using driver::pixels_of;
 
 }  // namespace shell_test
