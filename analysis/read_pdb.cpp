@@ -27,8 +27,10 @@ rt::RecordReader g_input(kInputUnit);
 // in place out of the unit's read buffer, a block at a time.
 rt::IoOutcome read_line() {
   std::string_view record;
-  const rt::IoStatus s = g_input.next(record);
-  if (!s.is_ok()) return s.outcome();
+  if (!g_input.next_at_hand(record)) {
+    const rt::IoStatus s = g_input.next(record);
+    if (!s.is_ok()) return s.outcome();
+  }
   record_buffer.LINELEN = static_cast<std::int32_t>(record.size());
   record_buffer.LINE.assign(record);
   return rt::IoOutcome::kOk;

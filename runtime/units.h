@@ -73,17 +73,20 @@ class RecordReader {
   void restart() { next_ = end_ = nullptr; }
   // Cuts the next line out of the block at hand, or gets the next block.
   IoStatus next(std::string_view& record) {
-    if (next_ != end_) {
-      const auto* lf = static_cast<const char*>(
-          std::memchr(next_, '\n', static_cast<std::size_t>(end_ - next_)));
-      if (lf != nullptr) {
-        record = std::string_view(next_, static_cast<std::size_t>(lf - next_));
-        next_ = lf + 1;
-        if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
-        return IoStatus::ok();
-      }
-    }
+    if (next_at_hand(record)) return IoStatus::ok();
     return next_from_unit(record);
+  }
+  // The usual case of next(), without a status to build: true when the
+  // block at hand holds the next line whole.
+  bool next_at_hand(std::string_view& record) {
+    if (next_ == end_) return false;
+    const auto* lf = static_cast<const char*>(
+        std::memchr(next_, '\n', static_cast<std::size_t>(end_ - next_)));
+    if (lf == nullptr) return false;
+    record = std::string_view(next_, static_cast<std::size_t>(lf - next_));
+    next_ = lf + 1;
+    if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
+    return true;
   }
 
  private:
