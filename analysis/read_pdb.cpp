@@ -28,7 +28,7 @@ rt::RecordReader g_input(kInputUnit);
 rt::IoOutcome read_line() {
   std::string_view record;
   if (!g_input.next_at_hand(record)) {
-    const rt::IoStatus s = g_input.next(record);
+    const rt::IoStatus s = g_input.next_from_unit(record);
     if (!s.is_ok()) return s.outcome();
   }
   record_buffer.LINELEN = static_cast<std::int32_t>(record.size());

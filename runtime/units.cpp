@@ -517,17 +517,11 @@ IoStatus RecordReader::next_from_unit(std::string_view& record) {
     }
     next_ = lines.data();
     end_ = next_ + lines.size();
+    if (next_at_hand(record)) return IoStatus::ok();
   }
-  const auto size = static_cast<std::size_t>(end_ - next_);
-  const auto* lf = static_cast<const char*>(std::memchr(next_, '\n', size));
-  if (lf == nullptr) {  // the file's last line, which had no line end
-    record = std::string_view(next_, size);
-    next_ = end_;
-    return IoStatus::ok();
-  }
-  record = std::string_view(next_, static_cast<std::size_t>(lf - next_));
-  next_ = lf + 1;
-  if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
+  // The file's last line, which had no line end.
+  record = std::string_view(next_, static_cast<std::size_t>(end_ - next_));
+  next_ = end_;
   return IoStatus::ok();
 }
 

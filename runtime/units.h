@@ -88,12 +88,11 @@ class RecordReader {
     if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
     return true;
   }
-
- private:
-  // The rest of next(): the last line of a file without its line end, or a
-  // new block from the unit.
+  // The rest of next(), after next_at_hand() said false: the last line of a
+  // file without its line end, or a new block from the unit.
   IoStatus next_from_unit(std::string_view& record);
 
+ private:
   int unit_;
   const char* next_ = nullptr;
   const char* end_ = nullptr;

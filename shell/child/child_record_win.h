@@ -36,10 +36,9 @@ struct ChildRecord {
   int view_width = 0, view_height = 0;
   int scroll_x = 0, scroll_y = 0;
   int scroll_range_x = 0, scroll_range_y = 0;
-  // GUI thread only: a scroll bar update in progress, and a change during
-  // which the frame is painted only at its end.
+  // GUI thread only: a scroll bar update in progress (the frame is painted
+  // only at its end).
   bool updating_scroll_bars = false;
-  bool frame_paint_deferred = false;
 
   CriticalSection text_lock;     // one text output call at a time
   CriticalSection drawing_lock;  // any drawing into the bitmap or the screen context

@@ -131,25 +131,21 @@ void scroll_to(ChildRecord& r, bool horizontal, int position) {
   move_caret(r.hwnd);
 }
 
-// Paints the window's frame once, when the outermost change ends, however
-// many steps of it would each have painted it (each scroll bar drawn costs
-// milliseconds).
-class FramePaintAfterwards {
+// Marks a scroll bar update in progress for its whole length. Each bar
+// shown, hidden or sized during it would paint the window's frame
+// (milliseconds each under Wine): the frame is painted once, at the end.
+class ScrollBarUpdate {
  public:
-  explicit FramePaintAfterwards(ChildRecord& r) : r_(r), outermost_(!r.frame_paint_deferred) {
-    r_.frame_paint_deferred = true;
-  }
-  ~FramePaintAfterwards() {
-    if (!outermost_) return;
-    r_.frame_paint_deferred = false;
+  explicit ScrollBarUpdate(ChildRecord& r) : r_(r) { r_.updating_scroll_bars = true; }
+  ~ScrollBarUpdate() {
+    r_.updating_scroll_bars = false;
     RedrawWindow(r_.hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
   }
-  FramePaintAfterwards(const FramePaintAfterwards&) = delete;
-  FramePaintAfterwards& operator=(const FramePaintAfterwards&) = delete;
+  ScrollBarUpdate(const ScrollBarUpdate&) = delete;
+  ScrollBarUpdate& operator=(const ScrollBarUpdate&) = delete;
 
  private:
   ChildRecord& r_;
-  bool outermost_;
 };
 
 }  // namespace
@@ -175,7 +171,7 @@ void paint_child(HWND hwnd) {
 
 bool frame_paint_deferred(HWND hwnd) {
   const ChildRecord* r = child_record(hwnd);
-  return r != nullptr && r->frame_paint_deferred;
+  return r != nullptr && r->updating_scroll_bars;
 }
 
 void update_scroll_bars(HWND hwnd) {
@@ -183,8 +179,7 @@ void update_scroll_bars(HWND hwnd) {
   // Showing or hiding a bar sizes the window, which asks for this again:
   // the call in progress settles the ranges against the final size anyway.
   if (r == nullptr || r->updating_scroll_bars) return;
-  r->updating_scroll_bars = true;
-  FramePaintAfterwards frame_paint(*r);
+  ScrollBarUpdate update(*r);
   // The program thread draws with the scroll position: it changes only
   // under the drawing lock.
   Locked draw(r->drawing_lock);
@@ -224,7 +219,6 @@ void update_scroll_bars(HWND hwnd) {
   }
   SetScrollPos(hwnd, SB_HORZ, hide ? 0 : r->scroll_x, FALSE);
   SetScrollPos(hwnd, SB_VERT, hide ? 0 : r->scroll_y, FALSE);
-  r->updating_scroll_bars = false;
 }
 
 void on_child_size(HWND hwnd, WPARAM size_type) {

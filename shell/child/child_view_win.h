@@ -18,9 +18,9 @@ void on_scroll_request(HWND hwnd, bool horizontal, int request, int thumb);
 // True when the key scrolled the view (arrows, Page Up/Down, Home, End).
 bool on_scroll_key(HWND hwnd, int virtual_key);
 void update_scroll_bars(HWND hwnd);
-// True while a change of the window's scroll bars or caption is in progress:
-// its frame (caption, borders, bars) is then painted once, after the change,
-// instead of at every step of it.
+// True while the window's scroll bars are being updated: its frame
+// (caption, borders, bars) is then painted once, after the update, instead
+// of at every step of it.
 bool frame_paint_deferred(HWND hwnd);
 
 void on_set_focus(HWND hwnd);

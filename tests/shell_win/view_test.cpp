@@ -44,7 +44,7 @@ void expect_bars_cover_the_screen(const shell::ChildRecord& r) {
   GetScrollInfo(r.hwnd, SB_VERT, &v);
   EXPECT_EQ(h.nMax, r.scroll_range_x);
   EXPECT_EQ(v.nMax, r.scroll_range_y);
-  EXPECT_FALSE(r.frame_paint_deferred);
+  EXPECT_FALSE(r.updating_scroll_bars);  // nor is the frame's paint held back
 }
 
 TEST_F(ViewTest, ScrollBarsCoverTheVirtualScreen) {
