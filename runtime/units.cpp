@@ -19,6 +19,12 @@
 #include "runtime/fixed_text.h"
 #include "runtime/pause_gate.h"
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace rt {
 namespace {
 
@@ -240,21 +246,22 @@ IoStatus open_default(Unit& u, int number, Action action) {
   return connect_unit(u, r);
 }
 
+// Cuts the open file `f` at `length` bytes, through its descriptor.
+bool cut_open_file(std::FILE* f, long length) {
+#ifdef _WIN32
+  return _chsize_s(_fileno(f), length) == 0;
+#else
+  return ftruncate(fileno(f), length) == 0;
+#endif
+}
+
 // A sequential WRITE makes its record the last one of the file: the first
 // write after opening or reading cuts the file at the current position, so
 // an existing file is replaced from there on.
 bool start_writing(Unit& u) {
   if (u.last_op == LastOp::kWrite) return true;
   const long pos = std::ftell(u.file);
-  if (pos < 0 || std::fflush(u.file) != 0) return false;
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(u.path, ec);
-  if (!ec && size > static_cast<std::uintmax_t>(pos)) {
-    std::fclose(u.file);
-    std::filesystem::resize_file(u.path, static_cast<std::uintmax_t>(pos), ec);
-    u.file = std::fopen(u.path.c_str(), "r+b");
-    if (u.file == nullptr || ec) return false;
-  }
+  if (pos < 0 || std::fflush(u.file) != 0 || !cut_open_file(u.file, pos)) return false;
   if (std::fseek(u.file, pos, SEEK_SET) != 0) return false;
   u.last_op = LastOp::kWrite;
   return true;

@@ -87,6 +87,14 @@ TEST_F(UnitsTest, WritingReplacesAnExistingFileAndEndsRecordsWithCrLf) {
   rt::write_record(2, "last  ").or_stop();
   rt::close_unit(2, rt::CloseStatus::kKeep).or_stop();
   EXPECT_EQ(read_file(path), "new\r\n\r\nlast  \r\n");
+
+  // After a read, the first write cuts the file where the reading stopped.
+  ASSERT_TRUE(rt::open_unit(request(2, path, rt::FileStatus::kOld)).is_ok());
+  std::string rec;
+  ASSERT_TRUE(rt::read_record(2, rec).is_ok());
+  rt::write_record(2, "then").or_stop();
+  rt::close_unit(2, rt::CloseStatus::kKeep).or_stop();
+  EXPECT_EQ(read_file(path), "new\r\nthen\r\n");
 }
 
 TEST_F(UnitsTest, WriteRecordsWritesEachLineAsOneRecord) {
