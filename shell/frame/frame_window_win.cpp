@@ -29,14 +29,7 @@ namespace {
 // rather than during the move: the frame's layout then returns at once,
 // which at start-up saves the menu bar's install about 3 ms.
 void move_frame_child(HWND child, int x, int y, int width, int height) {
-  RECT now;
-  if (GetWindowRect(child, &now)) {
-    MapWindowPoints(HWND_DESKTOP, shell_state().frame, reinterpret_cast<POINT*>(&now), 2);
-    if (now.left == x && now.top == y && now.right - now.left == width &&
-        now.bottom - now.top == height) {
-      return;
-    }
-  }
+  if (window_is_at(child, x, y, width, height)) return;
   SetWindowPos(child, nullptr, x, y, width, height,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
 }
@@ -199,6 +192,14 @@ HWND create_frame_window(HINSTANCE instance, const std::string& title) {
                          placed ? req.x : CW_USEDEFAULT, placed ? req.y : CW_USEDEFAULT,
                          placed ? req.width : CW_USEDEFAULT, placed ? req.height : CW_USEDEFAULT,
                          nullptr, nullptr, instance, nullptr);
+}
+
+bool window_is_at(HWND hwnd, int x, int y, int width, int height) {
+  RECT now;
+  if (!GetWindowRect(hwnd, &now)) return false;
+  MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&now), 2);
+  return now.left == x && now.top == y && now.right - now.left == width &&
+         now.bottom - now.top == height;
 }
 
 void lay_out_frame() {

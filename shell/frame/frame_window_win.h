@@ -20,6 +20,10 @@ void install_menu_help_hook();
 
 // Places the status bar along the bottom and the MDI client above it.
 void lay_out_frame();
+// Whether `hwnd` already has this place and size, in its parent's client
+// coordinates (the screen's for a top-level window). Under Wine a move
+// costs milliseconds even when nothing changes, so callers skip it then.
+bool window_is_at(HWND hwnd, int x, int y, int width, int height);
 
 // Menu-bar switching: the standard bar while a child is active, the
 // minimal one otherwise.

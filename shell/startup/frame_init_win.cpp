@@ -30,13 +30,13 @@ bool double_byte_code_page() {
 // milliseconds at start-up under Wine.
 void read_display() {
   HWND frame = shell_state().frame;
-  HDC screen = GetDC(frame);
+  HDC dc = GetDC(frame);
   Display& d = shell_state().display;
-  d.width = GetDeviceCaps(screen, HORZRES);
-  d.height = GetDeviceCaps(screen, VERTRES);
-  d.bits_per_pixel = GetDeviceCaps(screen, BITSPIXEL);
-  d.planes = GetDeviceCaps(screen, PLANES);
-  ReleaseDC(frame, screen);
+  d.width = GetDeviceCaps(dc, HORZRES);
+  d.height = GetDeviceCaps(dc, VERTRES);
+  d.bits_per_pixel = GetDeviceCaps(dc, BITSPIXEL);
+  d.planes = GetDeviceCaps(dc, PLANES);
+  ReleaseDC(frame, dc);
   const int bits = d.bits_per_pixel * d.planes;
   long long colours = bits > 30 ? 0x7FFFFFFFLL : (1LL << bits);
   if (colours > 256) {
@@ -51,11 +51,7 @@ void read_display() {
 // Wine even when nothing changes.
 void place_frame(const FrameSizeRequest& req) {
   HWND frame = shell_state().frame;
-  RECT now;
-  if (GetWindowRect(frame, &now) && now.left == req.x && now.top == req.y &&
-      now.right - now.left == req.width && now.bottom - now.top == req.height) {
-    return;
-  }
+  if (window_is_at(frame, req.x, req.y, req.width, req.height)) return;
   SetWindowPos(frame, nullptr, req.x, req.y, req.width, req.height, SWP_NOZORDER);
 }
 
