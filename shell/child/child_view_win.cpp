@@ -148,6 +148,19 @@ class ScrollBarUpdate {
   ChildRecord& r_;
 };
 
+// When both bars are to appear, or both to go, one call changes the
+// window's frame once instead of once per bar (each change costs a
+// re-layout and a repaint of the frame). False when there was nothing to
+// change together; the ranges are then set bar by bar.
+bool show_or_hide_both_bars(HWND hwnd, bool want_x, bool want_y) {
+  const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+  const bool has_x = (style & WS_HSCROLL) != 0;
+  const bool has_y = (style & WS_VSCROLL) != 0;
+  if (want_x != want_y || has_x == want_x || has_y == want_y) return false;
+  ShowScrollBar(hwnd, SB_BOTH, want_x ? TRUE : FALSE);
+  return true;
+}
+
 }  // namespace
 
 void paint_child(HWND hwnd) {
@@ -195,6 +208,7 @@ void update_scroll_bars(HWND hwnd) {
     const int x = hide ? 0 : scroll_range(r->screen_width, r->view_width);
     const int y = hide ? 0 : scroll_range(r->screen_height, r->view_height);
     if (x == range_x && y == range_y) break;
+    if (pass == 0 && show_or_hide_both_bars(hwnd, x > 0, y > 0)) continue;
     range_x = x;
     range_y = y;
     SetScrollRange(hwnd, SB_HORZ, 0, range_x, FALSE);
