@@ -29,7 +29,8 @@
 namespace {
 
 // A start under Wine swings by tens of milliseconds with the machine's load:
-// 21 alternating runs give medians steady to a few hundredths of the ratio.
+// with 21 alternating runs no single slow start moves the medians, though on
+// a busy machine the ratio still differs by a tenth or more between runs.
 constexpr int kDefaultRuns = 21;
 constexpr int kTimeoutMs = 30000;
 constexpr DWORD kRecheckMs = 2;
